@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "qvt2sbookmark.h"
+#include "qvt2sdocumentowner.h"
+#include "qvt2selement.h"
+#include "qvt2ssection.h"
+#include "voicecombouserdata.h"
+
+#include <QByteArray>
+#include <QDomDocument>
+#include <QList>
+#include <QString>
+
+class QTextStream;
+
+/// A speech document: the global voice, sections, elements, bookmarks and
+/// the text they refer to. Positions are UTF-16 code-unit offsets into the
+/// document's plain text. The lists are kept sorted by start position (stable)
+/// by the add operations; read() takes a file's records as they stand.
+class QVT2SDocument
+{
+public:
+    QVT2SDocument();
+    virtual ~QVT2SDocument();
+    QVT2SDocument(const QVT2SDocument &) = delete;
+    QVT2SDocument &operator=(const QVT2SDocument &) = delete;
+
+    /// The owner shows messages and provides the live text; not owned.
+    void setOwner(QVT2SDocumentOwner *owner) { m_owner = owner; }
+    QVT2SDocumentOwner *owner() const { return m_owner; }
+
+    // The global voice. The setters are virtual so that the editor can mark
+    // itself modified when a value really changes.
+    virtual void setEngineTypeId(qint16 value);
+    virtual void setVoiceName(const QString &value);
+    virtual void setVoiceId(qint32 value);
+    virtual void setLangId(quint16 value);
+    virtual void setPitch(qint32 value);
+    virtual void setSpeed(qint32 value);
+    virtual void setVolume(qint32 value);
+    virtual void setPause(qint32 value);
+    virtual void setHighlight(bool value);
+    virtual void setIsXml(bool value);
+    virtual void setContent(const QString &value);
+
+    qint16 engineTypeId() const { return m_engineTypeId; }
+    QString voiceName() const { return m_voiceName; }
+    qint32 voiceId() const { return m_voiceId; }
+    quint16 langId() const { return m_langId; }
+    qint32 pitch() const { return m_pitch; }
+    qint32 speed() const { return m_speed; }
+    qint32 volume() const { return m_volume; }
+    qint32 pause() const { return m_pause; }
+    bool highlight() const { return m_highlight; }
+    bool isXml() const { return m_isXml; }
+    QString content() const { return m_content; }
+
+    const QList<QVT2SSection> &sections() const { return m_sections; }
+    const QList<QVT2SElement> &elements() const { return m_elements; }
+    const QList<QVT2SBookmark> &bookmarks() const { return m_bookmarks; }
+
+    /// Parses a whole .t2s file. Returns false on any format fault; lists
+    /// already replaced by earlier steps stay replaced.
+    bool read(const QByteArray &bytes);
+    /// Serialises the document with content as its text. Never fails itself.
+    bool write(QTextStream &stream, const QString &content);
+
+    /// Fills the global voice from "DefaultSpeechValues"; false when a value
+    /// is missing (the values read are kept either way).
+    bool loadDefaultSpeechValues();
+    /// Picking a voice for the whole document resets its prosody.
+    void pickVoice(const VoiceComboUserData &voice, const QString &voiceName);
+
+    void addSection(int anchor, int position, const VoiceComboUserData &voice,
+                    const QString &voiceName, qint32 speed, qint32 volume, qint32 pitch,
+                    qint32 pause);
+    void addBookmark(int anchor, int position);
+    void addElement(quint32 afterChar, const QString &type, const QString &value);
+    void addElementAtWordEnd(const QString &type, const QString &value);
+
+    void addSentencePauses(quint32 fromChar, const QString &text, const QString &value);
+    void setSentencePausesEnabled(const QVT2SSection &section, bool enabled);
+    void updateSentencePauses(quint32 fromChar, const QString &text, const QString &newValue,
+                              bool remove);
+
+    /// Positions right after each sentence-ending full stop in text.
+    static QList<int> sentenceEnds(const QString &text);
+
+    /// True when the two inclusive ranges [f1, t1] and [f2, t2] conflict.
+    static bool rangesConflict(quint32 f1, quint32 t1, quint32 f2, quint32 t2);
+
+protected:
+    QVT2SDocumentOwner *m_owner = nullptr;
+
+    qint16 m_engineTypeId = 0;
+    QString m_voiceName;
+    qint32 m_voiceId = 0;
+    quint16 m_langId = 0;
+    qint32 m_pitch = 0;
+    qint32 m_speed = 0;
+    qint32 m_volume = 0;
+    qint32 m_pause = 0;
+    bool m_highlight = false;
+    bool m_isXml = false;
+    QList<QVT2SSection> m_sections;
+    QList<QVT2SElement> m_elements;
+    QList<QVT2SBookmark> m_bookmarks;
+    QString m_content;
+    QDomDocument m_dom;
+};
