@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+// The exported C functions: each one forwards to the engine state, so that
+// the logic stays testable without the shared library around it.
+#include "qvtts.h"
+#include "qvttsengine.h"
+#include "qvttsengineinfo.h"
+#include "qvttslanguage.h"
+#include "qvttsslottable.h"
+
+extern "C" {
+
+QVTTS_EXPORT uint32_t GetQVTTSNumVoices(void)
+{
+    return QVTTSEngine::instance().voiceCount();
+}
+
+QVTTS_EXPORT QVTTSVoiceInfoReturnValue GetQVTTSInstalledVoices(QVTTSVoiceInfoCollection *first,
+                                                               uint32_t *count)
+{
+    return QVTTSEngine::instance().installedVoices(first, count);
+}
+
+QVTTS_EXPORT void CleanQVTTSInstalledVoicesRetrieval(QVTTSVoiceInfoCollection *first)
+{
+    QVTTSEngine::instance().cleanInstalledVoices(first);
+}
+
+QVTTS_EXPORT InitQVTTSEngineReturnValueEx *InitQVTTSEngineEx(HWND window, const char *const *,
+                                                             const char *const *)
+{
+    // The record is the engine's own; hosts read it until the next
+    // initialisation.
+    return const_cast<InitQVTTSEngineReturnValueEx *>(
+        &QVTTSEngine::instance().initialise(window, true));
+}
+
+QVTTS_EXPORT void InitQVTTSEngineEx2(HWND window, const char *const *, const char *const *,
+                                     QVTTSVoiceEngineType *engineTypes,
+                                     InitQVTTSEngineReturnValue *results)
+{
+    const InitQVTTSEngineReturnValueEx &table = QVTTSEngine::instance().initialise(window, true);
+    QVTTSSlotTable::copyOut(table, engineTypes, results);
+}
+
+QVTTS_EXPORT void InitQVTTSEngineEx3(
+    HWND window, const char *, const char *, const char *, const char *, const char *,
+    const char *, const char *, const char *, const char *, const char *, const char *,
+    const char *, const char *, const char *, const char *, const char *, const char *,
+    const char *, const char *, const char *, const char *, const char *, const char *,
+    const char *, const char *, const char *, const char *, const char *, const char *,
+    const char *, const char *, const char *, const char *, const char *, const char *,
+    const char *, QVTTSVoiceEngineType *engineTypes, InitQVTTSEngineReturnValue *results)
+{
+    const InitQVTTSEngineReturnValueEx &table = QVTTSEngine::instance().initialise(window, false);
+    QVTTSSlotTable::copyOut(table, engineTypes, results);
+}
+
+QVTTS_EXPORT UninitQVTTSEngineReturnValue UninitQVTTSEngine(void)
+{
+    QVTTSEngine::instance().uninitialise();
+    return QVTTSUninitSuccess;
+}
+
+QVTTS_EXPORT QVTTSSpeakReturnValue QVTTSSpeak(HWND, QVTTSVoiceEngineType engineType,
+                                              const char *voiceName, int32_t, uint16_t language,
+                                              const char *text, int32_t pitch, int32_t rate,
+                                              int32_t volume, int32_t, int32_t,
+                                              QVTTSTextType textType, int16_t audioFormat)
+{
+    return QVTTSEngine::instance().speak(engineType, voiceName, language, text, pitch, rate,
+                                         volume, textType, audioFormat);
+}
+
+QVTTS_EXPORT QVTTSPauseReturnValue QVTTSPause(QVTTSVoiceEngineType engineType, uint16_t)
+{
+    return QVTTSEngine::instance().pause(engineType);
+}
+
+QVTTS_EXPORT QVTTSResumeReturnValue QVTTSResume(QVTTSVoiceEngineType engineType, uint16_t)
+{
+    return QVTTSEngine::instance().resume(engineType);
+}
+
+QVTTS_EXPORT QVTTSStopReturnValue QVTTSStop(QVTTSVoiceEngineType engineType, uint16_t)
+{
+    return QVTTSEngine::instance().stop(engineType);
+}
+
+QVTTS_EXPORT QVTTSParamInfoReturnValue GetQVTTSEngineInfo(QVTTSVoiceEngineType engineType,
+                                                          uint16_t, int16_t parameter, void *out,
+                                                          int32_t, const char *)
+{
+    if (engineType != QVTTSEngineSpeechPlatform)
+        return QVTTSParamInfoSuccess;
+    int32_t value = 0;
+    if (!QVTTSEngineInfo::value(parameter, value))
+        return QVTTSParamInfoUnknownParameter;
+    if (out)
+        *static_cast<int32_t *>(out) = value;
+    return QVTTSParamInfoSuccess;
+}
+
+QVTTS_EXPORT void SetQVTTSOnWordCallBack(QVTTSWordCallBack callBack)
+{
+    QVTTSEngine::instance().setWordCallBack(callBack);
+}
+
+QVTTS_EXPORT void SetQVTTSOnExportCallBack(QVTTSExportCallBack callBack)
+{
+    QVTTSEngine::instance().setExportCallBack(callBack);
+}
+
+QVTTS_EXPORT QVTTSVoiceInfoReturnValue GetQVTTSVoice(int32_t index,
+                                                     QVTTSVoiceEngineType *engineType,
+                                                     char *name, int32_t *nameLength,
+                                                     int32_t *attribute, uint16_t *language)
+{
+    const bool found = QVTTSEngine::instance().catalogue().copyOut(index, engineType, name,
+                                                                   nameLength, attribute, language);
+    return found ? QVTTSVoiceInfoSuccess : QVTTSVoiceInfoNoVoice;
+}
+
+QVTTS_EXPORT uint16_t MakeLanguage(uint16_t primary, uint16_t sub)
+{
+    return QVTTSLanguage::make(primary, sub);
+}
+
+QVTTS_EXPORT uint16_t GetMainLanguage(uint16_t language)
+{
+    return QVTTSLanguage::primary(language);
+}
+
+QVTTS_EXPORT uint16_t GetSubLanguage(uint16_t language)
+{
+    return QVTTSLanguage::sub(language);
+}
+
+QVTTS_EXPORT void SetMSSAPISpeakPunc(bool on)
+{
+    QVTTSEngine::instance().setSpeakPunctuation(on);
+}
+
+} // extern "C"
