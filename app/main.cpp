@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "vocalyneapp.h"
+#include "vocalyneiconnames.h"
+#include "vocalynemainwindow.h"
+#include "vocalynesplashscreen.h"
+
+#include <QIcon>
+#include <QLocale>
+#include <QPixmap>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    VocalyneApp app(argc, argv);
+
+    // Missing catalogues leave the program untranslated; that is not an error.
+    const QString directory = VocalyneApp::applicationDirPath();
+    const QString locale = QLocale::system().name();
+    QTranslator qtTranslator;
+    if (qtTranslator.load(directory + QStringLiteral("/qt_") + locale))
+        VocalyneApp::installTranslator(&qtTranslator);
+    QTranslator appTranslator;
+    if (appTranslator.load(directory + QStringLiteral("/Vocalyne_") + locale))
+        VocalyneApp::installTranslator(&appTranslator);
+
+    VocalyneSplashScreen splash(QPixmap(VocalyneIconNames::path(VocalyneIconNames::Splash)));
+    splash.show();
+    VocalyneApp::processEvents();
+
+    // Only the first argument is a document; the rest are ignored.
+    const QStringList arguments = VocalyneApp::arguments();
+    const QString documentPath =
+        arguments.size() >= 2 ? arguments.at(1) : app.fileOpenRequest();
+
+    VocalyneMainWindow window(documentPath);
+    const QIcon icon(VocalyneIconNames::path(VocalyneIconNames::App));
+    VocalyneApp::setWindowIcon(icon);
+
+    window.show();
+    splash.finish(&window);
+    return VocalyneApp::exec();
+}

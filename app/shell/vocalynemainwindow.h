@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "vocalynemainwindowbase.h"
+#include "vocalynemainwindowinterface.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QMessageBox>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QPrinter;
+class QSpinBox;
+class QToolBar;
+class QToolButton;
+class VocalyneDocumentEdit;
+class VocalyneEngineHost;
+
+/// The main window: document tabs, menus, toolbars, docks and the speech
+/// toolbar's voice controls. Each tab page holds one VocalyneDocumentEdit
+/// named "VocalyneDocumentEdit" in a layout named "vboxLayout1"; there is
+/// always at least one tab.
+class VocalyneMainWindow : public VocalyneMainWindowBase, public VocalyneMainWindowInterface
+{
+    Q_OBJECT
+
+public:
+    /// Sets up the engine, the voice list and the first-run defaults, creates
+    /// the first "Untitled" tab and opens documentPath when it is not empty.
+    explicit VocalyneMainWindow(const QString &documentPath = QString(),
+                                QWidget *parent = nullptr);
+    /// Shuts the engine down.
+    ~VocalyneMainWindow() override;
+
+    // VocalyneMainWindowInterface
+    VocalyneDocumentEdit *currentDocumentEdit() const override;
+    void openDocumentFile(const QString &path) override;
+    int documentTabIndex(const VocalyneDocumentEdit *edit) const override;
+    int currentDocumentTabIndex() const override;
+    QString documentTabTitle(int index) const override;
+    void setDocumentTabTitle(int index, const QString &title) override;
+    QAction *mainWindowAction(const QString &objectName) const override;
+    bool zoomOutAllowed() const override { return m_zoomOutAllowed; }
+    void setZoomOutAllowed(bool allowed) override { m_zoomOutAllowed = allowed; }
+    void refreshCurrentDocument() override;
+    bool currentDocumentHighlight() const override;
+    void setCurrentDocumentHighlight(bool highlight) override;
+    void ignoreNextClipboardChange() override;
+    void createSection(int anchor, int position, const VoiceComboUserData &voice,
+                       const QString &voiceName, qint32 speed, qint32 volume, qint32 pitch,
+                       qint32 pause) override;
+    void addElementAtWordEnd(const QString &type, const QString &value) override;
+    void addSentencePauses(quint32 fromChar, const QString &text, const QString &value) override;
+    void updateSentencePauses(quint32 fromChar, const QString &text, const QString &newValue,
+                              bool remove) override;
+    void ensureElementCatalogue(bool force) override;
+    int voiceOutputFormat() const override;
+    int speakText(qint16 engineTypeId, const QByteArray &voiceName, qint32 voiceId,
+                  quint16 langId, const QByteArray &text, qint32 pitch, qint32 speed,
+                  qint32 volume, qint32 pause, bool isXml) override;
+
+    /// The editor of the tab at index, or nullptr.
+    VocalyneDocumentEdit *documentEditAt(int index) const;
+    /// The number of document tabs.
+    int documentCount() const;
+    /// The window's toolbars by object name ("docToolbar", ...).
+    QToolBar *toolbar(const QString &objectName) const;
+    /// The default layout recorded at construction.
+    QByteArray defaultGeometry() const { return m_defaultGeometry; }
+    QByteArray defaultState() const { return m_defaultState; }
+    QByteArray defaultToolbarAppearance() const { return m_defaultAppearance; }
+    /// The toolbar appearance record: icon size and button style (0 icon
+    /// only, 1 text only, 2 text beside icon) of the three toolbars, as six
+    /// big-endian 32-bit integers.
+    QByteArray toolbarAppearance() const;
+    /// Applies a toolbar appearance record; false when it does not decode.
+    /// Unknown sizes and styles leave that toolbar as it is.
+    bool applyToolbarAppearance(const QByteArray &record);
+
+    /// The tab title of a document file: its name, cut to 20 characters
+    /// followed by "..." when longer.
+    static QString tabTitleForPath(const QString &path);
+
+public Q_SLOTS:
+    void newDocument();
+    void openDocument();
+    void openDocumentByAction(QAction *action);
+    bool saveCurrentDocument();
+    void saveCurrentDocumentAs();
+    void saveAllDocuments();
+    void closeCurrentDocument();
+    void closeAllDocuments();
+    void closeWindow();
+    void print();
+    void printPreview();
+    void prPreview(QPrinter *printer);
+    void listRecent();
+    void listWindows();
+    void activateTabByWindowAction(QAction *action);
+    void docEditGoToLine();
+    void zoomDocIn();
+    void zoomDocOut();
+    void zoomDocReset();
+    void adjustEditMenuWithCurrDocEditTextActions();
+    void syncViewMenuAndGUI();
+    void onStatusBarMsgChanged(const QString &message);
+    void onResize(int screen);
+    void onWorkAreaResized(int screen);
+    void loadDefaultLayout();
+    void showAbout();
+
+    void syncGUIWithSpeechPropsForTabId(int index);
+    void syncSpeechPropsWithVoiceCombo(int index);
+    void syncSpeedWithSpeedSpin(int value);
+    void syncVolumeWithVolumeSpin(int value);
+    void syncPitchWithPitchSpin(int value);
+    void syncHighlightWithHighlightCBox(int state);
+
+    void setdocToolbarSmallIcons();
+    void setdocToolbarMediumIcons();
+    void setdocToolbarLargeIcons();
+    void setdocToolbarStyleIconsAndText();
+    void setdocToolbarStyleIconsOnly();
+    void setdocToolbarStyleTextOnly();
+    void setspeechToolbarSmallIcons();
+    void setspeechToolbarMediumIcons();
+    void setspeechToolbarLargeIcons();
+    void setspeechToolbarStyleIconsAndText();
+    void setspeechToolbarStyleIconsOnly();
+    void setspeechToolbarStyleTextOnly();
+    void settoolToolbarSmallIcons();
+    void settoolToolbarMediumIcons();
+    void settoolToolbarLargeIcons();
+    void settoolToolbarStyleIconsAndText();
+    void settoolToolbarStyleIconsOnly();
+    void settoolToolbarStyleTextOnly();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Construction steps (vocalynemainwindow.cpp).
+    void setUpSpeechToolbar();
+    void setUpVoiceList();
+    void setUpCloseButton();
+    void setUpViewMenu();
+    void connectActions();
+    void disableLaterFeatures();
+    void recordDefaultLayout();
+
+    // Documents (vocalynemainwindowdocuments.cpp).
+    VocalyneDocumentEdit *addDocumentTab();
+    void openDocumentPath(const QString &path);
+    void readDocumentFile(const QString &path, const QByteArray &bytes);
+    int tabOfPath(const QString &path, int exceptTab) const;
+    bool saveDocumentAt(int index);
+    bool writeDocument(VocalyneDocumentEdit *edit, const QString &path);
+    QMessageBox::StandardButton askToSaveTab(int index);
+    void removeDocumentTab(int index);
+    void recordRecentFile(const QString &path);
+    void openInBrowser(const QUrl &url);
+
+    // Speech controls (vocalynemainwindowspeech.cpp).
+    void onWordSpoken(int first, int last);
+    void setSpinRangesForEngineType(int engineType);
+    int voiceComboIndex(const QString &voiceName, qint16 engineTypeId) const;
+
+    // Toolbars (vocalynemainwindowview.cpp).
+    void setToolbarIconSize(QToolBar *bar, int size);
+    void setToolbarStyle(QToolBar *bar, Qt::ToolButtonStyle style);
+    void syncToolbarEntries(QToolBar *bar, QAction *small, QAction *medium, QAction *large,
+                            QAction *iconsAndText, QAction *iconsOnly, QAction *textOnly);
+
+    VocalyneEngineHost *m_engine = nullptr;
+    QComboBox *m_voiceCombo = nullptr;
+    QSpinBox *m_speedSpin = nullptr;
+    QSpinBox *m_volumeSpin = nullptr;
+    QSpinBox *m_pitchSpin = nullptr;
+    QCheckBox *m_highlightCheck = nullptr;
+    QToolButton *m_closeTabButton = nullptr;
+
+    QString m_lastOpenDirectory;
+    QString m_lastSaveDirectory;
+    bool m_saveAs = false;
+    bool m_exitRequested = false;
+    bool m_zoomOutAllowed = true;
+    bool m_loadingControls = false;
+    bool m_ignoreNextClipboardChange = false;
+    bool m_paused = false;
+    QPointer<VocalyneDocumentEdit> m_currentSpeakingEditor;
+    QRect m_screenRect;
+
+    QByteArray m_defaultGeometry;
+    QByteArray m_defaultState;
+    QByteArray m_defaultAppearance;
+
+    /// The 16-pixel icon file of every toolbar action, by action.
+    QHash<QAction *, QString> m_toolbarIconFiles;
+};
