@@ -62,17 +62,36 @@ public:
     const QList<QVT2SBookmark> &bookmarks() const { return m_bookmarks; }
 
     /// Parses a whole .t2s file. Returns false on any format fault; lists
-    /// already replaced by earlier steps stay replaced.
+    /// already replaced by earlier steps stay replaced. Records are taken as
+    /// they stand (file order, not checked against the content); a negative
+    /// position makes the file invalid. Values are stored without going
+    /// through the virtual setters: loading a file is not an edit.
     bool read(const QByteArray &bytes);
-    /// Serialises the document with content as its text. Never fails itself.
+    /// Serialises the document with content as its text, in UTF-8 without an
+    /// XML declaration. Characters that XML cannot carry (control characters
+    /// other than tab and line breaks, unpaired surrogates) are written as a
+    /// blank or U+FFFD, one for one, so the file always reads back and every
+    /// position stays valid. Never fails itself.
     bool write(QTextStream &stream, const QString &content);
 
-    /// Fills the global voice from "DefaultSpeechValues"; false when a value
-    /// is missing (the values read are kept either way).
+    /// Fills the global voice from "DefaultSpeechValues" (without the virtual
+    /// setters); false when a value is missing (the values read are kept
+    /// either way).
     bool loadDefaultSpeechValues();
-    /// Picking a voice for the whole document resets its prosody.
+    /// Picking a voice for the whole document resets its prosody: engine
+    /// type, name and id from the voice, pitch/speed/volume 100, pause 670,
+    /// isXml true; langId is left as it is. Goes through the setters.
     void pickVoice(const VoiceComboUserData &voice, const QString &voiceName);
 
+    /// The owner's live text, or the stored content without an owner.
+    QString documentText() const;
+    /// The text a section covers, clamped to the document text; empty when
+    /// fromChar lies beyond the text or exceeds toChar.
+    QString sectionText(const QVT2SSection &section) const;
+
+    // Adding records. Each keeps its list sorted (stable), skips conflicting
+    // ranges and exact duplicate elements, enables the new record and, when
+    // something was added, calls the owner's markModifiedAndRefresh() once.
     void addSection(int anchor, int position, const VoiceComboUserData &voice,
                     const QString &voiceName, qint32 speed, qint32 volume, qint32 pitch,
                     qint32 pause);
@@ -80,18 +99,64 @@ public:
     void addElement(quint32 afterChar, const QString &type, const QString &value);
     void addElementAtWordEnd(const QString &type, const QString &value);
 
+    /// Adds an enabled "pause" element with value at every sentence end of
+    /// text, which starts at fromChar in the document.
     void addSentencePauses(quint32 fromChar, const QString &text, const QString &value);
+    /// Enables or disables the section's own sentence-pause elements (type
+    /// "pause", value = the section's pause). Does not notify the owner.
     void setSentencePausesEnabled(const QVT2SSection &section, bool enabled);
+    /// For every sentence end of text (starting at fromChar), the first
+    /// "pause" element there gets newValue, or is removed when newValue is
+    /// "0" or remove is true. Does not notify the owner.
     void updateSentencePauses(quint32 fromChar, const QString &text, const QString &newValue,
                               bool remove);
 
-    /// Positions right after each sentence-ending full stop in text.
+    // Changing records by index. An index outside the list changes nothing
+    // and returns false. These neither re-sort nor notify the owner: the
+    // editor and the managers refresh once when they are done.
+    bool removeSection(int index);
+    bool removeElement(int index);
+    bool removeBookmark(int index);
+    /// Removes the records at the given indexes (as they are before the
+    /// call; any order, duplicates and invalid indexes ignored). Returns how
+    /// many were removed.
+    int removeSections(const QList<int> &indexes);
+    int removeElements(const QList<int> &indexes);
+    int removeBookmarks(const QList<int> &indexes);
+    /// Removes the section's sentence-pause elements, then the section.
+    bool removeSectionWithPauses(int index);
+    bool setSectionEnabled(int index, bool enabled);
+    bool setElementEnabled(int index, bool enabled);
+    bool setBookmarkEnabled(int index, bool enabled);
+    /// Replaces a section by an edited copy (the section editor).
+    bool replaceSection(int index, const QVT2SSection &section);
+    /// Position updates for the editor when text is typed or deleted.
+    bool setSectionRange(int index, quint32 fromChar, quint32 toChar);
+    bool setBookmarkRange(int index, quint32 fromChar, quint32 toChar);
+    bool setElementPosition(int index, quint32 afterChar);
+
+    /// True when [fromChar, toChar] conflicts with an existing section, or
+    /// bookmark (inclusive ends; see rangesConflict).
+    bool conflictsWithSection(quint32 fromChar, quint32 toChar) const;
+    bool conflictsWithBookmark(quint32 fromChar, quint32 toChar) const;
+
+    /// Positions right after each sentence-ending full stop in text: a "."
+    /// followed by a white-space character.
     static QList<int> sentenceEnds(const QString &text);
 
-    /// True when the two inclusive ranges [f1, t1] and [f2, t2] conflict.
+    /// True when the two inclusive ranges [f1, t1] and [f2, t2] conflict:
+    /// they overlap or touch. A range whose start exceeds its end (only a
+    /// damaged file holds one) is taken with its ends swapped.
     static bool rangesConflict(quint32 f1, quint32 t1, quint32 f2, quint32 t2);
 
 protected:
+    void notifyOwner();
+    void showCritical(const char *text);
+    void showWarning(const char *text);
+    /// Inserts without notifying; false for an exact duplicate.
+    bool insertElement(const QVT2SElement &element);
+    void sortElements();
+
     QVT2SDocumentOwner *m_owner = nullptr;
 
     qint16 m_engineTypeId = 0;
