@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+// Synthesis throughput of the engine against the espeak-ng program on the
+// same 50,000-word text: the engine speaks into the capture output (a WAV
+// file per text), the program writes its WAV with -w. Reports both times and
+// their ratio (engine / program).
+// Usage: qvttsbench_throughput [words]
+#include "qvtts.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+bool g_ended = false;
+
+void onWord(int, int last)
+{
+    if (last == -1)
+        g_ended = true;
+}
+
+std::string voiceNamed(const char *part)
+{
+    for (int32_t i = 0;; ++i) {
+        int32_t length = 0;
+        if (GetQVTTSVoice(i, nullptr, nullptr, &length, nullptr, nullptr) != 0)
+            return std::string();
+        std::string name(size_t(length) + 1, '\0');
+        GetQVTTSVoice(i, nullptr, name.data(), &length, nullptr, nullptr);
+        name.resize(size_t(length));
+        if (name.find(part) != std::string::npos)
+            return name;
+    }
+}
+
+std::string makeText(int words)
+{
+    static const char *const vocabulary[] = {
+        "the", "quick", "brown", "fox", "jumps", "over", "a", "lazy", "dog", "while",
+        "seven", "bright", "voices", "read", "every", "page", "of", "this", "long", "story"};
+    std::string text;
+    for (int i = 0; i < words; ++i) {
+        text += vocabulary[(i * 7 + i / 20) % 20];
+        text += (i % 12 == 11) ? ". " : " ";
+    }
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const int words = argc > 1 ? std::max(100, std::atoi(argv[1])) : 50000;
+    char folderTemplate[] = "/tmp/qvttsbench-XXXXXX";
+    const char *folder = mkdtemp(folderTemplate);
+    if (!folder) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::string dir = folder;
+    setenv("VOCALYNE_AUDIO_OUTPUT", ("capture:" + dir).c_str(), 1);
+
+    const std::string text = makeText(words);
+    const std::string textFile = dir + "/text.txt";
+    std::ofstream(textFile) << text;
+
+    HWND window = QVCreateWindow(nullptr);
+    SetQVTTSOnWordCallBack(&onWord);
+    InitQVTTSEngineEx(window, nullptr, nullptr);
+    const std::string voice = voiceNamed("English (America)");
+    if (voice.empty()) {
+        std::fprintf(stderr, "no American English voice\n");
+        return 1;
+    }
+
+    const auto engineStart = Clock::now();
+    const int result = QVTTSSpeak(window, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0,
+                                  text.c_str(), -1, -1, -1, 0, 0, QVTTSTextPlain, -1);
+    if (result != 0) {
+        std::fprintf(stderr, "QVTTSSpeak failed with %d\n", result);
+        return 1;
+    }
+    while (!g_ended)
+        QVWaitAndDispatchMessages(100);
+    const double engineSeconds = std::chrono::duration<double>(Clock::now() - engineStart).count();
+    UninitQVTTSEngine();
+    QVDestroyWindow(window);
+
+    const std::string command =
+        "espeak-ng -v en-us -w '" + dir + "/espeak.wav' -f '" + textFile + "'";
+    const auto programStart = Clock::now();
+    if (std::system(command.c_str()) != 0) {
+        std::fprintf(stderr, "espeak-ng failed\n");
+        return 1;
+    }
+    const double programSeconds =
+        std::chrono::duration<double>(Clock::now() - programStart).count();
+
+    std::printf("%d words, voice \"%s\"\n", words, voice.c_str());
+    std::printf("engine (capture output): %.2f s\n", engineSeconds);
+    std::printf("espeak-ng -w:            %.2f s\n", programSeconds);
+    std::printf("ratio engine/program:    %.3f (target <= 1.05)\n", engineSeconds / programSeconds);
+    std::printf("files in %s\n", dir.c_str());
+    return 0;
+}
