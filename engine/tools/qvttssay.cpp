@@ -157,10 +157,10 @@ int main(int argc, char **argv)
     HWND window = QVCreateWindow(nullptr);
     SetQVTTSOnWordCallBack(&onWord);
     SetMSSAPISpeakPunc(punctuation);
-    const InitQVTTSEngineReturnValueEx *slots = InitQVTTSEngineEx(window, nullptr, nullptr);
-    if (!slots || slots->results[QVTTS_ENGINE_SLOTS - 1] != QVTTSInitReady) {
+    const InitQVTTSEngineReturnValueEx *table = InitQVTTSEngineEx(window, nullptr, nullptr);
+    if (!table || table->results[QVTTS_ENGINE_SLOTS - 1] != QVTTSInitReady) {
         std::fprintf(stderr, "qvttssay: the speech engine did not start (%d)\n",
-                     slots ? int(slots->results[QVTTS_ENGINE_SLOTS - 1]) : -1);
+                     table ? int(table->results[QVTTS_ENGINE_SLOTS - 1]) : -1);
         return 1;
     }
     if (voice.empty()) {
