@@ -63,6 +63,9 @@ struct Event
     uint64_t audioStreamOffset = 0; // bytes of audio before the event
     uint64_t wParam = 0;
     int64_t lParam = 0;
+    // Bookmark events: the mark's name (wParam then holds its leading
+    // number, as wcstol reads it, and lParam is 0).
+    std::u16string bookmark;
 };
 
 // What the voice is doing now. The input word is the one whose audio is

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "audiosink.h"
+#include "platformaudiooutput.h"
+#include "speechplatform.h"
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace qvsp {
+
+// Receives events at the moment their audio starts playing.
+class EventDelivery
+{
+public:
+    virtual ~EventDelivery() = default;
+    virtual void deliver(const Event &event, uint64_t generation) = 0;
+};
+
+// The playback thread of one voice. Synthesis hands it audio and events in
+// stream order; it plays the audio into the output's sink and hands each
+// event on when the sink has played the audio before it, so word events
+// follow what is heard, not what is synthesised. Everything handed over
+// carries a generation; purge() drops every older one at once.
+class AudioPlayer
+{
+public:
+    explicit AudioPlayer(EventDelivery &delivery);
+    ~AudioPlayer();
+    AudioPlayer(const AudioPlayer &) = delete;
+    AudioPlayer &operator=(const AudioPlayer &) = delete;
+
+    void beginStream(uint64_t generation, uint32_t stream,
+                     const std::shared_ptr<PlatformAudioOutput> &output, const StreamFormat &format);
+    void audio(uint64_t generation, std::string bytes);
+    // event.audioStreamOffset: bytes of the stream's audio before it.
+    void event(uint64_t generation, const Event &event);
+    void endStream(uint64_t generation, uint32_t stream);
+
+    void purge(uint64_t generation);
+    void pause();
+    void resume();
+    // Blocks while more than maxBytes of audio wait to be played, until
+    // the generation is purged or the player stops. False when purged.
+    bool waitForRoom(uint64_t generation, uint64_t maxBytes);
+
+private:
+    struct Item
+    {
+        enum Kind { Begin, Audio, Event, End };
+        Kind kind = Audio;
+        uint64_t generation = 0;
+        uint32_t stream = 0;
+        std::shared_ptr<PlatformAudioOutput> output;
+        StreamFormat format;
+        std::string bytes;
+        qvsp::Event event;
+    };
+    struct Scheduled
+    {
+        uint64_t target = 0; // total bytes written when the event is due
+        uint64_t generation = 0;
+        qvsp::Event event;
+        bool endsStream = false;
+    };
+
+    void push(Item item);
+    void run();
+    void process(Item &item);
+    void writeAudio(const Item &item);
+    bool holdWhilePaused(uint64_t generation);
+    void schedule(const Scheduled &entry);
+    void emitDue(bool all);
+    void dropPending();
+    bool isCurrent(uint64_t generation);
+
+    EventDelivery &m_delivery;
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    std::deque<Item> m_queue;
+    uint64_t m_queuedBytes = 0;
+    uint64_t m_generation = 0;
+    bool m_paused = false;
+    bool m_stop = false;
+
+    // Owned by the playback thread.
+    uint64_t m_seenGeneration = 0;
+    bool m_sinkPaused = false;
+    std::unique_ptr<AudioSink> m_sink;
+    std::shared_ptr<PlatformAudioOutput> m_sinkOutput;
+    StreamFormat m_sinkFormat;
+    bool m_sinkOpen = false;
+    uint64_t m_written = 0;
+    uint64_t m_streamBase = 0;
+    std::deque<Scheduled> m_scheduled;
+
+    std::thread m_thread;
+};
+
+} // namespace qvsp

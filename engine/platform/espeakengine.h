@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "speechplatform.h"
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace qvsp {
+
+// One installed espeak-ng voice as the library lists it.
+struct EspeakVoiceInfo
+{
+    std::string name;       // "English (America)"
+    std::string identifier; // "gmw/en-US": unique, used to select the voice
+    std::string language;   // "en-us"
+    int gender = 0;         // 0 unknown, 1 male, 2 female
+    int age = 0;
+};
+
+// Everything that shapes one synthesis call.
+struct SynthParams
+{
+    std::string voiceIdentifier; // empty: the default voice
+    int wordsPerMinute = 175;
+    int volume = 100;    // espeak's scale: 100 is normal
+    int pitch = 50;      // espeak's scale 0..100, 50 is the voice's normal pitch
+    bool speakPunctuation = false;
+    bool phonemeInput = false; // text may hold [[phonemes]]
+    bool endPause = true;      // a sentence pause at the end of the text
+};
+
+// Receives what one synthesis call produces, on the calling thread.
+class SynthConsumer
+{
+public:
+    virtual ~SynthConsumer() = default;
+    // Samples at sampleRate(), mono, 16-bit.
+    virtual void samples(const int16_t *data, int count) = 0;
+    // A word: 1-based character position and length in the UTF-8 text as
+    // given, and the sample (from the call's start) where it begins.
+    virtual void word(int position, int length, int64_t sample) = 0;
+    // True to abandon the synthesis at once.
+    virtual bool cancelled() = 0;
+};
+
+// The process-wide espeak-ng instance. espeak-ng keeps global state and is
+// not re-entrant, so every use goes through this class, which serialises
+// the calls.
+class EspeakEngine
+{
+public:
+    static EspeakEngine &instance();
+
+    // False when espeak-ng could not start (no data files).
+    bool isAvailable() const { return m_sampleRate > 0; }
+    int sampleRate() const { return m_sampleRate; }
+    const std::vector<EspeakVoiceInfo> &voices() const { return m_voices; }
+
+    // Synthesises utf8 with params; blocks until done or cancelled.
+    HResult synthesize(const std::string &utf8, const SynthParams &params,
+                       SynthConsumer &consumer);
+
+private:
+    EspeakEngine();
+    void loadVoices();
+
+    std::mutex m_mutex;
+    int m_sampleRate = 0;
+    std::vector<EspeakVoiceInfo> m_voices;
+    std::string m_currentVoice;
+};
+
+} // namespace qvsp

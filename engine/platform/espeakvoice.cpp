@@ -1,0 +1,476 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "espeakvoice.h"
+
+#include "audioconverter.h"
+#include "espeakengine.h"
+#include "speechtextreader.h"
+#include "textcodec.h"
+#include "wordlocator.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cwchar>
+
+namespace qvsp {
+
+namespace {
+
+constexpr double kWholeTone = 1.1224620483;
+
+// Synthesis runs at most this far ahead of what is heard; more would only
+// cost memory (a long text is hours of audio) and slow a stop.
+constexpr double kAheadSeconds = 2.0;
+
+bool looksLikeXml(const std::u16string &text)
+{
+    for (char16_t c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n')
+            continue;
+        return c == u'<';
+    }
+    return false;
+}
+
+uint64_t bookmarkNumber(const std::u16string &name)
+{
+    // As wcstol would read it: optional blanks and sign, then digits.
+    size_t i = 0;
+    while (i < name.size() && (name[i] == u' ' || name[i] == u'\t'))
+        ++i;
+    bool negative = false;
+    if (i < name.size() && (name[i] == u'-' || name[i] == u'+'))
+        negative = name[i++] == u'-';
+    int64_t value = 0;
+    for (; i < name.size() && name[i] >= u'0' && name[i] <= u'9' && value < (int64_t(1) << 40); ++i)
+        value = value * 10 + (name[i] - u'0');
+    return uint64_t(negative ? -value : value);
+}
+
+} // namespace
+
+// What one utterance's synthesis needs while espeak-ng calls back.
+class EspeakVoice::Synthesis : public SynthConsumer
+{
+public:
+    Synthesis(EspeakVoice &voice, const Utterance &utterance, AudioConverter &converter)
+        : m_voice(voice), m_utterance(utterance), m_converter(converter)
+    {
+    }
+
+    void startPiece(const SpeechPiece *piece, WordLocator *locator)
+    {
+        m_piece = piece;
+        m_locator = locator;
+        m_pieceBase = m_inputSamples;
+    }
+
+    void samples(const int16_t *data, int count) override
+    {
+        std::string bytes;
+        m_converter.convert(data, size_t(count), bytes);
+        m_voice.m_player.audio(m_utterance.generation, std::move(bytes));
+        m_inputSamples += uint64_t(count);
+    }
+
+    void word(int position, int, int64_t sample) override
+    {
+        uint32_t start = 0;
+        uint32_t length = 0;
+        if (!m_locator || !m_locator->locate(position, start, length))
+            return;
+        Event event;
+        event.id = kEventWordBoundary;
+        event.streamNumber = m_utterance.stream;
+        event.audioStreamOffset =
+            m_converter.outputByteOffset(m_pieceBase + uint64_t(std::max<int64_t>(0, sample)));
+        event.lParam = start;
+        event.wParam = length;
+        m_voice.m_player.event(m_utterance.generation, event);
+    }
+
+    bool cancelled() override { return m_voice.cancelled(m_utterance.generation); }
+
+    void silence(int ms)
+    {
+        const int rate = EspeakEngine::instance().sampleRate();
+        int64_t remaining = int64_t(ms) * rate / 1000;
+        const std::vector<int16_t> zeros(size_t(rate / 10), 0);
+        while (remaining > 0 && !cancelled()) {
+            const int n = int(std::min<int64_t>(remaining, int64_t(zeros.size())));
+            samples(zeros.data(), n);
+            remaining -= n;
+        }
+    }
+
+    void bookmark(const std::u16string &name)
+    {
+        Event event;
+        event.id = kEventBookmark;
+        event.streamNumber = m_utterance.stream;
+        event.audioStreamOffset = m_converter.outputByteOffset(m_inputSamples);
+        event.wParam = bookmarkNumber(name);
+        event.bookmark = name;
+        m_voice.m_player.event(m_utterance.generation, event);
+    }
+
+private:
+    EspeakVoice &m_voice;
+    const Utterance &m_utterance;
+    AudioConverter &m_converter;
+    const SpeechPiece *m_piece = nullptr;
+    WordLocator *m_locator = nullptr;
+    uint64_t m_inputSamples = 0;
+    uint64_t m_pieceBase = 0;
+};
+
+EspeakVoice::EspeakVoice()
+    : m_token(EspeakVoiceToken::defaultToken()), m_output(PlatformAudioOutput::fromEnvironment()),
+      m_player(*this)
+{
+    m_thread = std::thread([this] { runSynthesis(); });
+}
+
+EspeakVoice::~EspeakVoice()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+        ++m_generation;
+        m_pending.clear();
+    }
+    m_player.purge(m_generation);
+    m_cv.notify_all();
+    m_thread.join();
+}
+
+int EspeakVoice::wordsPerMinute(int rate)
+{
+    return int(std::lround(175.0 * std::pow(kWholeTone, std::clamp(rate, -10, 10))));
+}
+
+int EspeakVoice::espeakPitch(int tones)
+{
+    // espeak-ng's pitch scale doubles the frequency every 25 steps, so a
+    // whole tone (a sixth of an octave) is 25/6 steps.
+    return std::clamp(int(std::lround(50.0 + std::clamp(tones, -10, 10) * 25.0 / 6.0)), 0, 100);
+}
+
+HResult EspeakVoice::setNotifyWindowMessage(HWND window, unsigned int msg, WPARAM wParam,
+                                            LPARAM lParam)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_window = window;
+    m_message = msg;
+    m_wParam = wParam;
+    m_lParam = lParam;
+    return kOk;
+}
+
+HResult EspeakVoice::setInterest(uint64_t interest, uint64_t queued)
+{
+    if ((queued & ~interest) != 0)
+        return kInvalidArg; // only wanted events can be queued
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_interest = interest;
+    m_queuedInterest = queued;
+    return kOk;
+}
+
+HResult EspeakVoice::getVoice(VoiceTokenPtr &token)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_token)
+        return kFail;
+    token = m_token;
+    return kOk;
+}
+
+HResult EspeakVoice::setVoice(const VoiceTokenPtr &token)
+{
+    std::shared_ptr<EspeakVoiceToken> chosen;
+    if (token) {
+        chosen = std::dynamic_pointer_cast<EspeakVoiceToken>(token);
+        if (!chosen)
+            return kInvalidArg;
+    } else {
+        chosen = EspeakVoiceToken::defaultToken();
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_token = chosen;
+    return kOk;
+}
+
+HResult EspeakVoice::setRate(long rate)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_rate = std::clamp(rate, -10L, 10L);
+    return kOk;
+}
+
+HResult EspeakVoice::getRate(long &rate)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    rate = m_rate;
+    return kOk;
+}
+
+HResult EspeakVoice::setVolume(unsigned short volume)
+{
+    if (volume > 100)
+        return kInvalidArg;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_volume = volume;
+    return kOk;
+}
+
+HResult EspeakVoice::getVolume(unsigned short &volume)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    volume = m_volume;
+    return kOk;
+}
+
+HResult EspeakVoice::setOutput(const AudioOutputPtr &output, bool)
+{
+    std::shared_ptr<PlatformAudioOutput> chosen;
+    if (output) {
+        chosen = std::dynamic_pointer_cast<PlatformAudioOutput>(output);
+        if (!chosen)
+            return kInvalidArg;
+    } else {
+        chosen = PlatformAudioOutput::fromEnvironment();
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_output = chosen;
+    return kOk;
+}
+
+HResult EspeakVoice::speak(const std::u16string &text, uint32_t flags, uint32_t *streamNumber)
+{
+    if ((flags & ~kSpeakValidFlags) != 0 ||
+        ((flags & kSpeakIsXml) && (flags & kSpeakIsNotXml)))
+        return kInvalidFlags;
+    if (!EspeakEngine::instance().isAvailable())
+        return kFail;
+    const bool xml = (flags & kSpeakIsXml) ? true
+                     : (flags & kSpeakIsNotXml) ? false
+                                                : looksLikeXml(text);
+    uint32_t stream = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (flags & kSpeakPurgeBeforeSpeak) {
+            const uint64_t generation = ++m_generation;
+            m_pending.clear();
+            // Events of dropped texts that the host has not fetched yet
+            // go as well; those of texts that had finished stay.
+            m_events.erase(std::remove_if(m_events.begin(), m_events.end(),
+                                          [&](const Event &e) {
+                                              return e.streamNumber > m_lastFinished;
+                                          }),
+                           m_events.end());
+            m_lastFinished = m_lastQueued;
+            m_player.purge(generation);
+            m_cv.notify_all();
+            if (text.empty()) {
+                if (streamNumber)
+                    *streamNumber = m_lastQueued;
+                return kOk;
+            }
+        }
+        Utterance utterance;
+        utterance.stream = stream = ++m_lastQueued;
+        utterance.generation = m_generation;
+        utterance.text = text;
+        utterance.xml = xml;
+        utterance.speakPunctuation = (flags & kSpeakNlpSpeakPunc) != 0;
+        utterance.token = m_token;
+        utterance.rate = m_rate;
+        utterance.volume = m_volume;
+        utterance.output = m_output;
+        utterance.format = m_output->streamFormat();
+        m_pending.push_back(std::move(utterance));
+        m_everSpoken = true;
+    }
+    m_cv.notify_all();
+    if (streamNumber)
+        *streamNumber = stream;
+    if (!(flags & kSpeakAsync)) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_cv.wait(lock, [&] { return m_lastFinished >= stream || m_stop; });
+    }
+    return kOk;
+}
+
+HResult EspeakVoice::pause()
+{
+    m_player.pause();
+    return kOk;
+}
+
+HResult EspeakVoice::resume()
+{
+    m_player.resume();
+    return kOk;
+}
+
+HResult EspeakVoice::getStatus(VoiceStatus &status)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    status = m_status;
+    status.lastStreamQueued = m_lastQueued;
+    if (m_lastFinished < m_lastQueued)
+        status.runningState = VoiceStatus::Speaking;
+    else
+        status.runningState = m_everSpoken ? VoiceStatus::Done : VoiceStatus::Idle;
+    return kOk;
+}
+
+HResult EspeakVoice::getEvents(uint32_t count, Event *events, uint32_t *fetched)
+{
+    if (count > 0 && !events)
+        return kPointer;
+    if (!fetched && count != 1)
+        return kPointer;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    uint32_t taken = 0;
+    while (taken < count && !m_events.empty()) {
+        events[taken++] = std::move(m_events.front());
+        m_events.pop_front();
+    }
+    if (fetched)
+        *fetched = taken;
+    return taken == count ? kOk : kFalse;
+}
+
+HResult EspeakVoice::waitUntilDone(uint32_t timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    const bool done = m_cv.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                    [&] { return m_lastFinished >= m_lastQueued; });
+    return done ? kOk : kFalse;
+}
+
+void EspeakVoice::deliver(const Event &event, uint64_t generation)
+{
+    HWND window = nullptr;
+    unsigned int message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (generation != m_generation)
+            return;
+        switch (event.id) {
+        case kEventStartInputStream:
+            m_status.currentStream = event.streamNumber;
+            m_status.inputWordPos = 0;
+            m_status.inputWordLen = 0;
+            break;
+        case kEventWordBoundary:
+            m_status.inputWordPos = uint32_t(event.lParam);
+            m_status.inputWordLen = uint32_t(event.wParam);
+            break;
+        default:
+            break;
+        }
+        if (m_queuedInterest & m_interest & eventBit(event.id)) {
+            m_events.push_back(event);
+            window = m_window;
+            message = m_message;
+            wParam = m_wParam;
+            lParam = m_lParam;
+        }
+        if (event.id == kEventEndInputStream)
+            m_lastFinished = std::max(m_lastFinished, event.streamNumber);
+    }
+    if (event.id == kEventEndInputStream)
+        m_cv.notify_all();
+    if (window)
+        QVPostMessage(window, message, wParam, lParam);
+}
+
+bool EspeakVoice::cancelled(uint64_t generation) const { return generation != m_generation; }
+
+void EspeakVoice::runSynthesis()
+{
+    for (;;) {
+        Utterance utterance;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_cv.wait(lock, [&] { return m_stop || !m_pending.empty(); });
+            if (m_stop)
+                return;
+            utterance = std::move(m_pending.front());
+            m_pending.pop_front();
+        }
+        synthesize(utterance);
+    }
+}
+
+void EspeakVoice::synthesize(const Utterance &utterance)
+{
+    EspeakEngine &engine = EspeakEngine::instance();
+    const uint64_t generation = utterance.generation;
+    m_player.beginStream(generation, utterance.stream, utterance.output, utterance.format);
+    AudioConverter converter(engine.sampleRate(), utterance.format);
+    Synthesis synthesis(*this, utterance, converter);
+    const uint64_t ahead = uint64_t(kAheadSeconds * utterance.format.bytesPerSecond());
+
+    SpeechTextReader reader(utterance.text, utterance.xml);
+    SpeechPiece piece;
+    while (!cancelled(generation) && reader.next(piece)) {
+        if (!m_player.waitForRoom(generation, ahead))
+            return;
+        switch (piece.kind) {
+        case SpeechPiece::Silence:
+            synthesis.silence(piece.silenceMs);
+            break;
+        case SpeechPiece::Bookmark:
+            synthesis.bookmark(piece.bookmark);
+            break;
+        case SpeechPiece::Text: {
+            const ProsodyState &state = piece.state;
+            SynthParams params;
+            const auto &token = state.voice ? state.voice : utterance.token;
+            if (token)
+                params.voiceIdentifier = token->info().identifier;
+            params.wordsPerMinute = wordsPerMinute(int(utterance.rate) + state.rate);
+            int volume = int(utterance.volume) * state.volume / 100;
+            if (state.emphasis)
+                volume = volume * 5 / 4;
+            params.volume = volume;
+            params.pitch = espeakPitch(state.pitch + (state.emphasis ? 1 : 0));
+            params.speakPunctuation = utterance.speakPunctuation;
+            params.phonemeInput = piece.phonemes;
+            params.endPause = piece.endsSentence;
+            WordLocator locator(piece);
+            synthesis.startPiece(&piece, &locator);
+            engine.synthesize(piece.utf8(), params, synthesis);
+            synthesis.startPiece(nullptr, nullptr);
+            break;
+        }
+        }
+    }
+    if (cancelled(generation))
+        return;
+    std::string tail;
+    converter.flush(tail);
+    m_player.audio(generation, std::move(tail));
+    m_player.endStream(generation, utterance.stream);
+}
+
+std::unique_ptr<Voice> createVoice(HResult *hr)
+{
+    if (!EspeakEngine::instance().isAvailable() || EspeakVoiceToken::all().empty()) {
+        if (hr)
+            *hr = kFail;
+        return nullptr;
+    }
+    if (hr)
+        *hr = kOk;
+    return std::make_unique<EspeakVoice>();
+}
+
+} // namespace qvsp

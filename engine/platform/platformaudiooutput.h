@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "audiosink.h"
+#include "speechplatform.h"
+#include "streamformat.h"
+
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace qvsp {
+
+// An audio output as the environment variable VOCALYNE_AUDIO_OUTPUT names
+// it: "pulse" (the default; the sound server, or "null" when none
+// answers), "null" (real-time speed, no sound), "fast-null" (as fast as
+// audio comes) or "capture:DIR" (WAV and event files in DIR). It holds the
+// stream format the voice plays in; the default is format 22, 22050 Hz
+// 16-bit mono, the synthesiser's own rate.
+class PlatformAudioOutput : public AudioOutput
+{
+public:
+    enum Kind { Pulse, Null, FastNull, Capture };
+
+    PlatformAudioOutput(Kind kind, const std::string &folder);
+
+    // The output the environment asks for.
+    static std::shared_ptr<PlatformAudioOutput> fromEnvironment();
+
+    HResult setFormat(int streamFormat) override;
+    int format() const override;
+    StreamFormat streamFormat() const;
+
+    Kind kind() const { return m_kind; }
+    const std::string &folder() const { return m_folder; }
+    // A sink that plays into this output. A pulse output whose server does
+    // not answer gives a real-time null sink.
+    std::unique_ptr<AudioSink> createSink() const;
+
+private:
+    Kind m_kind;
+    std::string m_folder;
+    mutable std::mutex m_mutex;
+    StreamFormat m_format;
+};
+
+} // namespace qvsp

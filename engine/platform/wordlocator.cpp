@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "wordlocator.h"
+
+namespace qvsp {
+
+namespace {
+
+bool isBlank(char32_t c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' ||
+           c == 0x2028 || c == 0x2029 || c == 0x3000;
+}
+
+bool isPunctuation(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
+               (c >= 0x7B && c <= 0x7E);
+    return c == 0xA1 || c == 0xAB || c == 0xB7 || c == 0xBB || c == 0xBF ||
+           (c >= 0x2010 && c <= 0x205E) || (c >= 0x3001 && c <= 0x3011) ||
+           (c >= 0xFF01 && c <= 0xFF0F) || c == 0x037E || c == 0x0387 || c == 0x060C ||
+           c == 0x061F;
+}
+
+} // namespace
+
+bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
+{
+    const std::u32string &cps = m_piece.codePoints;
+    if (cps.empty())
+        return false;
+    size_t i = position > 0 ? size_t(position - 1) : 0;
+    if (i >= cps.size())
+        i = cps.size() - 1;
+    // On a blank: the word that follows it, else the one before.
+    if (isBlank(cps[i])) {
+        size_t j = i;
+        while (j < cps.size() && isBlank(cps[j]))
+            ++j;
+        if (j == cps.size()) {
+            while (i > 0 && isBlank(cps[i]))
+                --i;
+            if (isBlank(cps[i]))
+                return false;
+        } else {
+            i = j;
+        }
+    }
+    size_t first = i;
+    while (first > 0 && !isBlank(cps[first - 1]))
+        --first;
+    size_t last = i;
+    while (last + 1 < cps.size() && !isBlank(cps[last + 1]))
+        ++last;
+    if (first == m_lastWord)
+        return false;
+    if (m_lastWord != size_t(-1) && first < m_lastWord)
+        return false; // the synthesiser looked back; the host has moved on
+    m_lastWord = first;
+
+    size_t from = first;
+    size_t to = last;
+    while (from < to && isPunctuation(cps[from]))
+        ++from;
+    while (to > from && isPunctuation(cps[to]))
+        --to;
+    if (from == to && isPunctuation(cps[from])) { // all punctuation: keep it whole
+        from = first;
+        to = last;
+    }
+    start = m_piece.starts[from];
+    uint32_t end = m_piece.ends[to];
+    for (size_t k = from; k <= to; ++k) { // pieces may map several points to one source
+        if (m_piece.starts[k] < start)
+            start = m_piece.starts[k];
+        if (m_piece.ends[k] > end)
+            end = m_piece.ends[k];
+    }
+    length = end > start ? end - start : 0;
+    return length > 0;
+}
+
+} // namespace qvsp

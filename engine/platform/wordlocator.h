@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "speechpiece.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace qvsp {
+
+// Turns the synthesiser's word positions within one piece into ranges of
+// the original text. The synthesiser's own idea of a word wanders (it
+// splits "e-mail" and numbers, repeats a word it spells, leaves off an
+// apostrophe's tail), so a position is widened to the blank-separated word
+// of the piece that holds it, less leading and trailing punctuation, and a
+// word is reported once however often the synthesiser names it.
+class WordLocator
+{
+public:
+    explicit WordLocator(const SpeechPiece &piece) : m_piece(piece) {}
+
+    // position: the synthesiser's 1-based code point position. True with
+    // start and length (UTF-16 units of the original text) when this is a
+    // word not reported before.
+    bool locate(int position, uint32_t &start, uint32_t &length);
+
+private:
+    const SpeechPiece &m_piece;
+    size_t m_lastWord = size_t(-1);
+};
+
+} // namespace qvsp
