@@ -1,0 +1,649 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "vocalynedocumentedit.h"
+
+#include "vocalyneentitytooltip.h"
+#include "vocalynemainwindowinterface.h"
+#include "vocalynemanagertables.h"
+#include "vocalynemessageservice.h"
+#include "vocalynesettingskeys.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QToolTip>
+#include <QUrl>
+#include <QFileInfo>
+#include <QFont>
+#include <QMenu>
+#include <QSettings>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+// The property on a manager table that names the editor whose rows it shows.
+// The tables are shared by all tabs, so an editor may only update single rows
+// when it wrote the whole table itself.
+const char RowsOwnerProperty[] = "vocalyneRowsOwner";
+
+quint64 nextSerial()
+{
+    static std::atomic<quint64> serial{0};
+    return ++serial;
+}
+
+QTextCharFormat backgroundFormat(const char *color)
+{
+    QTextCharFormat format;
+    format.setBackground(QColor(QLatin1String(color)));
+    return format;
+}
+
+QTextCharFormat wavyFormat(const char *color)
+{
+    QTextCharFormat format;
+    format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    format.setUnderlineColor(QColor(QLatin1String(color)));
+    return format;
+}
+
+// One shared instance per kind: equal formats then compare by identity when
+// the widget diffs old and new highlights.
+const QTextCharFormat &bookmarkFormat(bool enabled)
+{
+    static const QTextCharFormat on = backgroundFormat("yellow");
+    static const QTextCharFormat off = backgroundFormat("lightgray");
+    return enabled ? on : off;
+}
+
+const QTextCharFormat &sectionFormat(bool enabled)
+{
+    static const QTextCharFormat on = wavyFormat("green");
+    static const QTextCharFormat off = wavyFormat("darkgray");
+    return enabled ? on : off;
+}
+
+const QTextCharFormat &elementFormat(bool enabled)
+{
+    static const QTextCharFormat on = backgroundFormat("#006699");
+    static const QTextCharFormat off = backgroundFormat("#666666");
+    return enabled ? on : off;
+}
+
+template<typename List>
+void removeIndexes(List &list, const QList<int> &ascending)
+{
+    for (auto it = ascending.crbegin(); it != ascending.crend(); ++it)
+        list.removeAt(*it);
+}
+
+template<typename Entities>
+void selectCoveringRow(QTableWidget *table, const Entities &entities, quint32 position)
+{
+    if (!table || entities.isEmpty() || table->rowCount() == 0)
+        return;
+    for (int row = 0; row < entities.size() && row < table->rowCount(); ++row) {
+        const auto &entity = entities.at(row);
+        if (entity.fromChar <= position && position <= entity.toChar) {
+            // Re-selecting the row that is already selected would only cost
+            // a repaint per keystroke.
+            if (table->currentRow() != row || !table->selectionModel() ||
+                !table->selectionModel()->isRowSelected(row, QModelIndex()))
+                table->selectRow(row);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+VocalyneDocumentEdit::VocalyneDocumentEdit(QWidget *parent,
+                                           VocalyneMainWindowInterface *mainWindow,
+                                           QTableWidget *bookmarkTable,
+                                           QTableWidget *sectionTable)
+    : QTextEdit(parent),
+      m_mainWindow(mainWindow),
+      m_bookmarkTable(bookmarkTable),
+      m_sectionTable(sectionTable),
+      m_serial(nextSerial())
+{
+    setObjectName(QStringLiteral("VocalyneDocumentEdit"));
+    setOwner(this);
+    m_cursor = QTextCursor(document());
+
+    applyFontFromSettings();
+    setAcceptDrops(true);
+    setAcceptRichText(false);
+
+    // The spoken-word highlight is a selection; it must look the same while
+    // the focus is in a toolbar or another window.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Inactive, QPalette::Highlight,
+                 pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                 pal.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(pal);
+
+    if (!loadDefaultSpeechValues()) {
+        VocalyneMessageService::warning(
+            this, QCoreApplication::translate("QApplication", "Error"),
+            QCoreApplication::translate("QApplication",
+                                        "Unable to set the default speech settings."));
+    }
+
+    createActions();
+    createContextMenu();
+    connectSignals();
+    m_constructing = false;
+    setFocus();
+}
+
+VocalyneDocumentEdit::~VocalyneDocumentEdit()
+{
+    setOwner(nullptr);
+}
+
+void VocalyneDocumentEdit::applyFontFromSettings()
+{
+    QSettings settings;
+    const QString key(VocalyneSettingsKeys::DocumentFont);
+    const QString description = settings.value(key).toString();
+    if (description.isEmpty()) {
+        settings.setValue(key, font().toString());
+        return;
+    }
+    QFont stored;
+    if (stored.fromString(description))
+        setFont(stored);
+}
+
+void VocalyneDocumentEdit::createActions()
+{
+    auto make = [this](const char *name, const QString &text, const QString &shortcut,
+                       const char *icon) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        if (!shortcut.isEmpty())
+            action->setShortcut(QKeySequence(shortcut));
+        if (icon)
+            action->setIcon(QIcon(QLatin1String(icon)));
+        return action;
+    };
+    m_actionUndo = make("m_actionUndo", tr("Undo"), tr("Ctrl+Z"),
+                        ":/Vocalyne/images/icons/png/undo16.png");
+    m_actionRedo = make("m_actionRedo", tr("Redo"), tr("Ctrl+Y"),
+                        ":/Vocalyne/images/icons/png/redo16.png");
+    m_actionCut = make("m_actionCut", tr("Cut"), tr("Ctrl+X"),
+                       ":/Vocalyne/images/icons/png/cut16.png");
+    m_actionCopy = make("m_actionCopy", tr("Copy"), tr("Ctrl+C"),
+                        ":/Vocalyne/images/icons/png/copy16.png");
+    m_actionPaste = make("m_actionPaste", tr("Paste"), tr("Ctrl+V"),
+                         ":/Vocalyne/images/icons/png/paste16.png");
+    m_actionClearSelection =
+        make("m_actionClear_Selection", tr("Clear Selection"), QString(), nullptr);
+    m_actionClearAll = make("m_actionClear_All", tr("Clear All"), QString(), nullptr);
+    m_actionSelectAll = make("m_actionSelect_All", tr("Select All"), tr("Ctrl+A"), nullptr);
+
+    const bool hasSelection = textCursor().hasSelection();
+    m_actionUndo->setEnabled(document()->isUndoAvailable());
+    m_actionRedo->setEnabled(document()->isRedoAvailable());
+    m_actionCut->setEnabled(hasSelection);
+    m_actionCopy->setEnabled(hasSelection);
+    m_actionClearSelection->setEnabled(false);
+
+    connect(m_actionUndo, &QAction::triggered, this, &QTextEdit::undo);
+    connect(m_actionRedo, &QAction::triggered, this, &QTextEdit::redo);
+    connect(m_actionCut, &QAction::triggered, this, &VocalyneDocumentEdit::onCut);
+    connect(m_actionCopy, &QAction::triggered, this, &VocalyneDocumentEdit::onCopy);
+    connect(m_actionPaste, &QAction::triggered, this, &QTextEdit::paste);
+    connect(m_actionClearSelection, &QAction::triggered, this,
+            &VocalyneDocumentEdit::removeSelectedText);
+    connect(m_actionClearAll, &QAction::triggered, this, &VocalyneDocumentEdit::clearAll);
+    connect(m_actionSelectAll, &QAction::triggered, this, &QTextEdit::selectAll);
+}
+
+void VocalyneDocumentEdit::createContextMenu()
+{
+    m_contextMenu = new QMenu(this);
+    m_contextMenu->addAction(m_actionUndo);
+    m_contextMenu->addAction(m_actionRedo);
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(m_actionCut);
+    m_contextMenu->addAction(m_actionCopy);
+    m_contextMenu->addAction(m_actionPaste);
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(m_actionClearSelection);
+    m_contextMenu->addAction(m_actionClearAll);
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(m_actionSelectAll);
+
+    auto addMainWindowAction = [this](const char *name) {
+        if (!m_mainWindow)
+            return;
+        if (QAction *action = m_mainWindow->mainWindowAction(QLatin1String(name)))
+            m_contextMenu->addAction(action);
+    };
+    m_contextMenu->addSeparator();
+    addMainWindowAction("actionSpeak_from_Cursor");
+    m_contextMenu->addSeparator();
+    addMainWindowAction("actionSelection_Speech_Properties");
+    addMainWindowAction("actionAdd_Speech_Element");
+    addMainWindowAction("actionBookmark_Selection");
+    m_contextMenu->addSeparator();
+    addMainWindowAction("actionDocument_Properties");
+
+    setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void VocalyneDocumentEdit::connectSignals()
+{
+    connect(this, &QWidget::customContextMenuRequested, this,
+            &VocalyneDocumentEdit::showContextMenu);
+    connect(document(), &QTextDocument::contentsChanged, this,
+            &VocalyneDocumentEdit::documentWasModified);
+    connect(this, &QTextEdit::cursorPositionChanged, this,
+            &VocalyneDocumentEdit::onCursorPositionChanged);
+    connect(this, &QTextEdit::undoAvailable, m_actionUndo, &QAction::setEnabled);
+    connect(this, &QTextEdit::redoAvailable, m_actionRedo, &QAction::setEnabled);
+    connect(this, &QTextEdit::copyAvailable, m_actionCut, &QAction::setEnabled);
+    connect(this, &QTextEdit::copyAvailable, m_actionCopy, &QAction::setEnabled);
+    connect(this, &QTextEdit::copyAvailable, m_actionClearSelection, &QAction::setEnabled);
+}
+
+// ---- Document setters -------------------------------------------------------
+
+void VocalyneDocumentEdit::valueChanged()
+{
+    if (!m_constructing)
+        setModifiedState(true);
+}
+
+#define VOCALYNE_MARKING_SETTER(Setter, Type, member)                                          \
+    void VocalyneDocumentEdit::Setter(Type value)                                              \
+    {                                                                                          \
+        const bool changed = !(member == value);                                               \
+        QVT2SDocument::Setter(value);                                                          \
+        if (changed)                                                                           \
+            valueChanged();                                                                    \
+    }
+
+VOCALYNE_MARKING_SETTER(setEngineTypeId, qint16, m_engineTypeId)
+VOCALYNE_MARKING_SETTER(setVoiceName, const QString &, m_voiceName)
+VOCALYNE_MARKING_SETTER(setVoiceId, qint32, m_voiceId)
+VOCALYNE_MARKING_SETTER(setPitch, qint32, m_pitch)
+VOCALYNE_MARKING_SETTER(setSpeed, qint32, m_speed)
+VOCALYNE_MARKING_SETTER(setVolume, qint32, m_volume)
+VOCALYNE_MARKING_SETTER(setPause, qint32, m_pause)
+VOCALYNE_MARKING_SETTER(setHighlight, bool, m_highlight)
+VOCALYNE_MARKING_SETTER(setIsXml, bool, m_isXml)
+
+#undef VOCALYNE_MARKING_SETTER
+
+// ---- Document owner ---------------------------------------------------------
+
+void VocalyneDocumentEdit::showDocumentMessage(MessageKind kind, const QString &title,
+                                               const QString &text)
+{
+    if (kind == MessageKind::Critical)
+        VocalyneMessageService::critical(this, title, text);
+    else
+        VocalyneMessageService::warning(this, title, text);
+}
+
+QString VocalyneDocumentEdit::documentText() const
+{
+    return toPlainText();
+}
+
+int VocalyneDocumentEdit::findNextBlankFromCursor()
+{
+    if (!find(QStringLiteral(" ")))
+        return -1;
+    return textCursor().selectionStart();
+}
+
+void VocalyneDocumentEdit::markModifiedAndRefresh()
+{
+    setModifiedState(true);
+    refreshHighlights();
+}
+
+// ---- Highlights and positions -----------------------------------------------
+
+QTextCursor VocalyneDocumentEdit::spanCursor(quint32 from, quint32 to) const
+{
+    // Positions from a file may lie beyond the text; the cursor must not.
+    const quint32 last = quint32(std::max(0, document()->characterCount() - 1));
+    QTextCursor cursor(document());
+    cursor.setPosition(int(std::min(from, last)));
+    cursor.setPosition(int(std::min(to, last)), QTextCursor::KeepAnchor);
+    return cursor;
+}
+
+bool VocalyneDocumentEdit::isCurrentEditor() const
+{
+    return !m_mainWindow || m_mainWindow->currentDocumentEdit() == this;
+}
+
+void VocalyneDocumentEdit::refreshHighlights()
+{
+    QList<QTextEdit::ExtraSelection> highlights;
+    highlights.reserve(m_bookmarks.size() + m_sections.size() + m_elements.size());
+    for (const QVT2SBookmark &bookmark : std::as_const(m_bookmarks))
+        highlights.append({spanCursor(bookmark.fromChar, bookmark.toChar),
+                           bookmarkFormat(bookmark.enabled)});
+    for (const QVT2SSection &section : std::as_const(m_sections))
+        highlights.append({spanCursor(section.fromChar, section.toChar),
+                           sectionFormat(section.enabled)});
+    for (const QVT2SElement &element : std::as_const(m_elements))
+        highlights.append({spanCursor(element.afterChar, element.afterChar + 1),
+                           elementFormat(element.enabled)});
+    m_highlights = highlights;
+    m_highlightBookmarks = int(m_bookmarks.size());
+    m_highlightSections = int(m_sections.size());
+    m_highlightElements = int(m_elements.size());
+    setExtraSelections(highlights);
+
+    if (!isCurrentEditor())
+        return;
+    VocalyneManagerTables::fillBookmarks(m_bookmarkTable, m_bookmarks);
+    VocalyneManagerTables::fillSections(m_sectionTable, m_sections);
+    for (QTableWidget *table : {m_bookmarkTable, m_sectionTable}) {
+        if (table)
+            table->setProperty(RowsOwnerProperty, m_serial);
+    }
+}
+
+void VocalyneDocumentEdit::syncPositions()
+{
+    // Lists changed behind the highlights' back (a file was read, records
+    // removed by index): the highlights no longer belong to the entities with
+    // the same index, so rebuild from the lists instead of reading back.
+    if (m_highlightBookmarks != m_bookmarks.size() || m_highlightSections != m_sections.size() ||
+        m_highlightElements != m_elements.size() ||
+        m_highlights.size() != m_highlightBookmarks + m_highlightSections + m_highlightElements) {
+        refreshHighlights();
+        return;
+    }
+
+    const int nB = m_highlightBookmarks;
+    const int nS = m_highlightSections;
+    QList<int> goneBookmarks, goneSections, goneElements;
+    QList<int> movedBookmarks, movedSections;
+    for (int i = 0; i < m_highlights.size(); ++i) {
+        const QTextCursor &cursor = m_highlights.at(i).cursor;
+        const quint32 anchor = quint32(cursor.anchor());
+        const quint32 position = quint32(cursor.position());
+        const bool gone = anchor == position;
+        if (i < nB) {
+            if (gone) {
+                goneBookmarks.append(i);
+                continue;
+            }
+            QVT2SBookmark &bookmark = m_bookmarks[i];
+            if (bookmark.fromChar != anchor || bookmark.toChar != position) {
+                bookmark.fromChar = anchor;
+                bookmark.toChar = position;
+                movedBookmarks.append(i);
+            }
+        } else if (i < nB + nS) {
+            const int index = i - nB;
+            if (gone) {
+                goneSections.append(index);
+                continue;
+            }
+            QVT2SSection &section = m_sections[index];
+            if (section.fromChar != anchor || section.toChar != position) {
+                section.fromChar = anchor;
+                section.toChar = position;
+                movedSections.append(index);
+            }
+        } else {
+            const int index = i - nB - nS;
+            if (gone)
+                goneElements.append(index);
+            else if (m_elements.at(index).afterChar != anchor)
+                m_elements[index].afterChar = anchor;
+        }
+    }
+
+    if (!goneBookmarks.isEmpty() || !goneSections.isEmpty() || !goneElements.isEmpty()) {
+        removeIndexes(m_bookmarks, goneBookmarks);
+        removeIndexes(m_sections, goneSections);
+        removeIndexes(m_elements, goneElements);
+        refreshHighlights();
+        return;
+    }
+
+    if (!isCurrentEditor())
+        return;
+    // Rows only need rewriting where positions moved, provided the tables
+    // still hold this editor's rows; otherwise fill them whole.
+    auto ownsRows = [this](QTableWidget *table, qsizetype rows) {
+        return table && table->property(RowsOwnerProperty).toULongLong() == m_serial &&
+               table->rowCount() == rows;
+    };
+    if (ownsRows(m_bookmarkTable, m_bookmarks.size()))
+        VocalyneManagerTables::updateBookmarkRows(m_bookmarkTable, m_bookmarks, movedBookmarks);
+    else if (m_bookmarkTable) {
+        VocalyneManagerTables::fillBookmarks(m_bookmarkTable, m_bookmarks);
+        m_bookmarkTable->setProperty(RowsOwnerProperty, m_serial);
+    }
+    if (ownsRows(m_sectionTable, m_sections.size()))
+        VocalyneManagerTables::updateSectionRows(m_sectionTable, m_sections, movedSections);
+    else if (m_sectionTable) {
+        VocalyneManagerTables::fillSections(m_sectionTable, m_sections);
+        m_sectionTable->setProperty(RowsOwnerProperty, m_serial);
+    }
+}
+
+// ---- Modified state ---------------------------------------------------------
+
+int VocalyneDocumentEdit::ownTabIndex() const
+{
+    return m_mainWindow ? m_mainWindow->documentTabIndex(this) : -1;
+}
+
+void VocalyneDocumentEdit::setModifiedState(bool modified, const QString &title, int index)
+{
+    document()->setModified(modified);
+    if (!m_mainWindow)
+        return;
+    const int tab = index >= 0 ? index : ownTabIndex();
+    if (tab < 0)
+        return;
+    if (!title.isEmpty())
+        m_mainWindow->setDocumentTabTitle(tab, title);
+    QString text = m_mainWindow->documentTabTitle(tab);
+    const bool marked = text.endsWith(QLatin1Char('*'));
+    if (modified && !marked) {
+        m_mainWindow->setDocumentTabTitle(tab, text + QLatin1Char('*'));
+    } else if (!modified && marked) {
+        text.chop(1);
+        m_mainWindow->setDocumentTabTitle(tab, text);
+    }
+}
+
+void VocalyneDocumentEdit::documentWasModified()
+{
+    setModifiedState(document()->isModified());
+    syncPositions();
+}
+
+void VocalyneDocumentEdit::onCursorPositionChanged()
+{
+    if (!isCurrentEditor())
+        return;
+    const quint32 position = quint32(textCursor().position());
+    selectCoveringRow(m_bookmarkTable, m_bookmarks, position);
+    selectCoveringRow(m_sectionTable, m_sections, position);
+}
+
+// ---- Paths ------------------------------------------------------------------
+
+QString VocalyneDocumentEdit::fileName() const
+{
+    return m_filePath.isEmpty() ? QString() : QFileInfo(m_filePath).fileName();
+}
+
+QString VocalyneDocumentEdit::directory() const
+{
+    return m_filePath.isEmpty() ? QString() : QFileInfo(m_filePath).absolutePath();
+}
+
+// ---- Editing commands -------------------------------------------------------
+
+void VocalyneDocumentEdit::showContextMenu(const QPoint &point)
+{
+    // The request comes from the viewport, in its coordinates.
+    m_contextMenu->popup(viewport()->mapToGlobal(point));
+}
+
+void VocalyneDocumentEdit::removeSelectedText()
+{
+    QTextCursor cursor = textCursor();
+    cursor.removeSelectedText();
+}
+
+void VocalyneDocumentEdit::clearAll()
+{
+    selectAll();
+    QTextCursor cursor = textCursor();
+    cursor.removeSelectedText();
+}
+
+void VocalyneDocumentEdit::tellClipboardWatchIfSelection()
+{
+    // Without a selection nothing reaches the clipboard; telling the watch
+    // anyway would make it swallow the next copy made in another program.
+    if (m_mainWindow && textCursor().hasSelection())
+        m_mainWindow->ignoreNextClipboardChange();
+}
+
+void VocalyneDocumentEdit::onCut()
+{
+    tellClipboardWatchIfSelection();
+    cut();
+}
+
+void VocalyneDocumentEdit::onCopy()
+{
+    tellClipboardWatchIfSelection();
+    copy();
+}
+
+void VocalyneDocumentEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut))
+        tellClipboardWatchIfSelection();
+    QTextEdit::keyPressEvent(event);
+}
+
+// ---- Tooltips ---------------------------------------------------------------
+
+QString VocalyneDocumentEdit::toolTipTextAt(const QPoint &viewportPos) const
+{
+    if (m_bookmarks.isEmpty() && m_sections.isEmpty() && m_elements.isEmpty())
+        return QString();
+    QTextCursor cursor = cursorForPosition(viewportPos);
+    cursor.select(QTextCursor::WordUnderCursor);
+    const quint32 position = quint32(cursor.position());
+    // The tables mirror the lists; an editor without tables consults the lists.
+    const bool withBookmarks = !m_bookmarkTable || m_bookmarkTable->rowCount() > 0;
+    const bool withSections = !m_sectionTable || m_sectionTable->rowCount() > 0;
+    return VocalyneEntityTooltip::compose(m_bookmarks, m_sections, m_elements, position,
+                                          withBookmarks, withSections);
+}
+
+bool VocalyneDocumentEdit::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTextEdit::event(event);
+    // The viewport passes an unanswered tooltip request on to us.
+    auto *help = static_cast<QHelpEvent *>(event);
+    const QString text = toolTipTextAt(viewport()->mapFromGlobal(help->globalPos()));
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, this);
+    }
+    return true;
+}
+
+// ---- Drag and drop ----------------------------------------------------------
+
+void VocalyneDocumentEdit::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void VocalyneDocumentEdit::dragMoveEvent(QDragMoveEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void VocalyneDocumentEdit::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    event->accept();
+}
+
+void VocalyneDocumentEdit::dropEvent(QDropEvent *event)
+{
+    // A drop opens a file; dropped text is never inserted.
+    const QList<QUrl> urls = event->mimeData() ? event->mimeData()->urls() : QList<QUrl>();
+    if (!urls.isEmpty() && m_mainWindow) {
+        const QString path = urls.first().toLocalFile();
+        if (!path.isEmpty())
+            m_mainWindow->openDocumentFile(path);
+    }
+    event->acceptProposedAction();
+}
+
+// ---- Zoom -------------------------------------------------------------------
+
+void VocalyneDocumentEdit::zoomDocIn()
+{
+    if (m_zoomSteps <= 100) {
+        const qreal before = font().pointSizeF();
+        zoomIn(1);
+        if (font().pointSizeF() != before)
+            ++m_zoomSteps;
+    }
+    if (m_mainWindow && font().pointSize() > 1)
+        m_mainWindow->setZoomOutAllowed(true);
+}
+
+void VocalyneDocumentEdit::zoomDocOut()
+{
+    if (m_mainWindow && !m_mainWindow->zoomOutAllowed())
+        return;
+    // The flag is shared by all tabs, so this font may already be at its
+    // smallest; count only steps that really changed it, or Reset would
+    // overshoot.
+    const qreal before = font().pointSizeF();
+    if (before > 1) {
+        zoomOut(1);
+        if (font().pointSizeF() != before)
+            --m_zoomSteps;
+    }
+    if (m_mainWindow && font().pointSizeF() <= 1)
+        m_mainWindow->setZoomOutAllowed(false);
+}
+
+void VocalyneDocumentEdit::zoomDocReset()
+{
+    if (m_zoomSteps > 0)
+        zoomOut(m_zoomSteps);
+    else if (m_zoomSteps < 0)
+        zoomIn(-m_zoomSteps);
+    m_zoomSteps = 0;
+    if (m_mainWindow)
+        m_mainWindow->setZoomOutAllowed(true);
+}

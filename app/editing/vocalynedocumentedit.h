@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "qvt2sdocument.h"
+#include "qvt2sdocumentowner.h"
+
+#include <QList>
+#include <QString>
+#include <QTextCursor>
+#include <QTextEdit>
+
+class QAction;
+class QMenu;
+class QTableWidget;
+class VocalyneMainWindowInterface;
+
+/// The editor of one document tab and, at the same time, that tab's speech
+/// document. It marks every entity in the text (extra selections: all
+/// bookmarks, then all sections, then all elements), keeps entity positions
+/// in step with edits, mirrors bookmarks and sections into the main window's
+/// manager tables while it is the current editor, and tracks the modified
+/// state in its tab title.
+///
+/// The highlights are the source of truth for positions after an edit. Code
+/// that changes the entity lists directly (file loading, removal or enabling
+/// by index) must end with refreshHighlights() or markModifiedAndRefresh();
+/// never call setExtraSelections() on an editor yourself.
+class VocalyneDocumentEdit : public QTextEdit, public QVT2SDocument, public QVT2SDocumentOwner
+{
+    Q_OBJECT
+
+public:
+    /// mainWindow and the two tables are not owned and may be null (then the
+    /// editor works on its own: no tab title, no tables, no menu entries).
+    VocalyneDocumentEdit(QWidget *parent, VocalyneMainWindowInterface *mainWindow,
+                         QTableWidget *bookmarkTable, QTableWidget *sectionTable);
+    ~VocalyneDocumentEdit() override;
+
+    // Global-voice setters: all but setLangId and setContent mark the
+    // document modified when the value really changes.
+    void setEngineTypeId(qint16 value) override;
+    void setVoiceName(const QString &value) override;
+    void setVoiceId(qint32 value) override;
+    void setPitch(qint32 value) override;
+    void setSpeed(qint32 value) override;
+    void setVolume(qint32 value) override;
+    void setPause(qint32 value) override;
+    void setHighlight(bool value) override;
+    void setIsXml(bool value) override;
+
+    // QVT2SDocumentOwner
+    void showDocumentMessage(MessageKind kind, const QString &title,
+                             const QString &text) override;
+    QString documentText() const override;
+    int findNextBlankFromCursor() override;
+    /// setModifiedState(true) followed by refreshHighlights().
+    void markModifiedAndRefresh() override;
+
+    /// Rebuilds every highlight from the three lists and, when this is the
+    /// current editor, refills both manager tables.
+    void refreshHighlights();
+    /// Reads the entity positions back from the highlights. Entities whose
+    /// characters were all deleted are removed (then everything is rebuilt);
+    /// otherwise only changed table rows are rewritten.
+    void syncPositions();
+
+    /// Sets the text document's modified flag and the "*" at the end of the
+    /// tab title; a non-empty title replaces the tab text first. Index -1 is
+    /// the tab that holds this editor (no title is touched while the editor
+    /// is in no tab, so another document's title never gets the mark).
+    void setModifiedState(bool modified, const QString &title = QString(), int index = -1);
+
+    /// The tooltip text for a point in viewport coordinates (empty: none).
+    QString toolTipTextAt(const QPoint &viewportPos) const;
+
+    // Zoom, as the main window's Zoom In / Zoom Out / Reset commands.
+    void zoomDocIn();
+    void zoomDocOut();
+    void zoomDocReset();
+    int zoomSteps() const { return m_zoomSteps; }
+
+    QString filePath() const { return m_filePath; }
+    void setFilePath(const QString &path) { m_filePath = path; }
+    /// The last path component of filePath (empty without a path).
+    QString fileName() const;
+    /// The folder of filePath (empty without a path).
+    QString directory() const;
+    /// True until the document has been saved or loaded.
+    bool isUntitled() const { return m_untitled; }
+    void setUntitled(bool untitled) { m_untitled = untitled; }
+
+    // The eight edit actions (owned by the editor), for the Edit menu.
+    QAction *undoAction() const { return m_actionUndo; }
+    QAction *redoAction() const { return m_actionRedo; }
+    QAction *cutAction() const { return m_actionCut; }
+    QAction *copyAction() const { return m_actionCopy; }
+    QAction *pasteAction() const { return m_actionPaste; }
+    QAction *clearSelectionAction() const { return m_actionClearSelection; }
+    QAction *clearAllAction() const { return m_actionClearAll; }
+    QAction *selectAllAction() const { return m_actionSelectAll; }
+    QMenu *contextMenu() const { return m_contextMenu; }
+
+    /// Working cursor for the spoken-word highlight.
+    QTextCursor &wordCursor() { return m_cursor; }
+
+public slots:
+    void showContextMenu(const QPoint &point);
+    void documentWasModified();
+    void onCursorPositionChanged();
+    void removeSelectedText();
+    void clearAll();
+    void onCut();
+    void onCopy();
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void applyFontFromSettings();
+    void createActions();
+    void createContextMenu();
+    void connectSignals();
+    bool isCurrentEditor() const;
+    int ownTabIndex() const;
+    void valueChanged();
+    QTextCursor spanCursor(quint32 from, quint32 to) const;
+    void tellClipboardWatchIfSelection();
+
+    QString m_filePath;
+    QAction *m_actionUndo = nullptr;
+    QAction *m_actionRedo = nullptr;
+    QAction *m_actionCut = nullptr;
+    QAction *m_actionCopy = nullptr;
+    QAction *m_actionPaste = nullptr;
+    QAction *m_actionClearSelection = nullptr;
+    QAction *m_actionClearAll = nullptr;
+    QAction *m_actionSelectAll = nullptr;
+    int m_zoomSteps = 0;
+    bool m_untitled = true;
+    VocalyneMainWindowInterface *m_mainWindow = nullptr;
+    QTableWidget *m_bookmarkTable = nullptr;
+    QTableWidget *m_sectionTable = nullptr;
+    QMenu *m_contextMenu = nullptr;
+    QTextCursor m_cursor;
+
+    // The highlights as last handed to the widget. Their cursors share state
+    // with the widget's copies, so they follow every edit without a copy of
+    // the whole list per keystroke.
+    QList<QTextEdit::ExtraSelection> m_highlights;
+    int m_highlightBookmarks = 0;
+    int m_highlightSections = 0;
+    int m_highlightElements = 0;
+    // Set while the constructor loads the default voice, which must not mark
+    // a new document modified.
+    bool m_constructing = true;
+    // Which editor last filled the shared manager tables (see syncPositions).
+    quint64 m_serial = 0;
+};

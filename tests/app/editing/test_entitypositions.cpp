@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "editorfixture.h"
+
+#include <QTextEdit>
+
+namespace {
+
+const VoiceComboUserData Voice{3, 1, 1033};
+
+// Every highlight must span the entity with the same index, in the order
+// bookmarks, sections, elements.
+void expectHighlightsMatchLists(const VocalyneDocumentEdit &edit)
+{
+    const QList<QTextEdit::ExtraSelection> highlights = edit.extraSelections();
+    const auto &bookmarks = edit.bookmarks();
+    const auto &sections = edit.sections();
+    const auto &elements = edit.elements();
+    ASSERT_EQ(highlights.size(), bookmarks.size() + sections.size() + elements.size());
+    int i = 0;
+    for (const QVT2SBookmark &bookmark : bookmarks) {
+        EXPECT_EQ(highlights.at(i).cursor.anchor(), int(bookmark.fromChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).cursor.position(), int(bookmark.toChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).format.background().color(),
+                  QColor(bookmark.enabled ? QStringLiteral("yellow") : QStringLiteral("lightgray")));
+        ++i;
+    }
+    for (const QVT2SSection &section : sections) {
+        EXPECT_EQ(highlights.at(i).cursor.anchor(), int(section.fromChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).cursor.position(), int(section.toChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).format.underlineStyle(), QTextCharFormat::WaveUnderline);
+        EXPECT_EQ(highlights.at(i).format.underlineColor(),
+                  QColor(section.enabled ? QStringLiteral("green") : QStringLiteral("darkgray")));
+        ++i;
+    }
+    for (const QVT2SElement &element : elements) {
+        EXPECT_EQ(highlights.at(i).cursor.anchor(), int(element.afterChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).cursor.position(), int(element.afterChar) + 1);
+        EXPECT_EQ(highlights.at(i).format.background().color(),
+                  QColor(element.enabled ? QStringLiteral("#006699") : QStringLiteral("#666666")));
+        ++i;
+    }
+}
+
+} // namespace
+
+using EntityPositions = EditorFixture;
+
+TEST_F(EntityPositions, TypingInsideASectionMovesItsEndAndBeforeItMovesBothEnds)
+{
+    edit->setPlainText(QStringLiteral("Hello world, this is a test."));
+    edit->addSection(6, 11, Voice, QStringLiteral("Anna"), 110, 90, 80, 0);
+    ASSERT_EQ(sectionTable->rowCount(), 1);
+    EXPECT_EQ(row(sectionTable.get(), 0),
+              QStringList({QStringLiteral("6"), QStringLiteral("11"), QStringLiteral("Anna"),
+                           QStringLiteral("110"), QStringLiteral("90"), QStringLiteral("80"),
+                           QStringLiteral("0"), QStringLiteral("enabled")}));
+
+    insertAt(8, QStringLiteral("XY"));
+    EXPECT_EQ(edit->sections().at(0).fromChar, 6u);
+    EXPECT_EQ(edit->sections().at(0).toChar, 13u);
+    EXPECT_EQ(row(sectionTable.get(), 0).mid(0, 2),
+              QStringList({QStringLiteral("6"), QStringLiteral("13")}));
+
+    insertAt(0, QStringLiteral("A"));
+    EXPECT_EQ(edit->sections().at(0).fromChar, 7u);
+    EXPECT_EQ(edit->sections().at(0).toChar, 14u);
+    EXPECT_EQ(row(sectionTable.get(), 0).mid(0, 2),
+              QStringList({QStringLiteral("7"), QStringLiteral("14")}));
+    EXPECT_EQ(sectionTable->rowCount(), 1);
+    expectHighlightsMatchLists(*edit);
+}
+
+TEST_F(EntityPositions, DeletingABookmarksTextRemovesOnlyItAndTheOthersStayInStep)
+{
+    edit->setPlainText(QStringLiteral("alpha beta gamma delta"));
+    edit->addBookmark(0, 5);   // alpha
+    edit->addBookmark(6, 10);  // beta
+    edit->addBookmark(11, 16); // gamma
+    edit->addElement(17, QStringLiteral("pause"), QStringLiteral("300"));
+    ASSERT_EQ(bookmarkTable->rowCount(), 3);
+
+    removeRange(6, 10);
+    ASSERT_EQ(edit->bookmarks().size(), 2);
+    EXPECT_EQ(edit->bookmarks().at(1).fromChar, 7u);
+    ASSERT_EQ(bookmarkTable->rowCount(), 2);
+    EXPECT_EQ(row(bookmarkTable.get(), 0),
+              QStringList({QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("enabled")}));
+    EXPECT_EQ(row(bookmarkTable.get(), 1),
+              QStringList({QStringLiteral("7"), QStringLiteral("12"), QStringLiteral("enabled")}));
+    expectHighlightsMatchLists(*edit);
+
+    // Later edits must still move the right highlights and rows.
+    insertAt(0, QStringLiteral(">>"));
+    insertAt(10, QStringLiteral("!"));
+    EXPECT_EQ(row(bookmarkTable.get(), 0).mid(0, 2),
+              QStringList({QStringLiteral("2"), QStringLiteral("7")}));
+    EXPECT_EQ(row(bookmarkTable.get(), 1).mid(0, 2),
+              QStringList({QStringLiteral("9"), QStringLiteral("15")}));
+    ASSERT_EQ(edit->elements().size(), 1);
+    EXPECT_EQ(edit->elements().at(0).afterChar, 16u);
+    expectHighlightsMatchLists(*edit);
+}
+
+TEST_F(EntityPositions, DeletingTheCharacterAfterAnElementRemovesIt)
+{
+    edit->setPlainText(QStringLiteral("one two three"));
+    edit->addElement(3, QStringLiteral("pause"), QStringLiteral("200"));
+    edit->addElement(7, QStringLiteral("pause"), QStringLiteral("500"));
+
+    removeRange(0, 2); // text before moves both
+    ASSERT_EQ(edit->elements().size(), 2);
+    EXPECT_EQ(edit->elements().at(0).afterChar, 1u);
+
+    removeRange(1, 2); // the blank the first element stood before
+    ASSERT_EQ(edit->elements().size(), 1);
+    EXPECT_EQ(edit->elements().at(0).value, QStringLiteral("500"));
+    EXPECT_EQ(edit->elements().at(0).afterChar, 4u);
+    expectHighlightsMatchLists(*edit);
+}
+
+TEST_F(EntityPositions, ClearAllRemovesEveryEntityAndEmptiesTheTables)
+{
+    edit->setPlainText(QStringLiteral("Some text. More text. End"));
+    edit->addBookmark(0, 4);
+    edit->addSection(5, 20, Voice, QStringLiteral("Anna"), 100, 100, 100, 300);
+    ASSERT_FALSE(edit->elements().isEmpty()); // the sentence pause
+    edit->clearAll();
+    EXPECT_TRUE(edit->toPlainText().isEmpty());
+    EXPECT_TRUE(edit->bookmarks().isEmpty());
+    EXPECT_TRUE(edit->sections().isEmpty());
+    EXPECT_TRUE(edit->elements().isEmpty());
+    EXPECT_EQ(bookmarkTable->rowCount(), 0);
+    EXPECT_EQ(sectionTable->rowCount(), 0);
+    EXPECT_TRUE(edit->extraSelections().isEmpty());
+}
+
+TEST_F(EntityPositions, RecordsRemovedByIndexAreNotConfusedWithStaleHighlights)
+{
+    edit->setPlainText(QStringLiteral("aaaa bbbb cccc dddd"));
+    edit->addBookmark(0, 4);
+    edit->addBookmark(5, 9);
+    edit->addBookmark(10, 14);
+    // A manager removes a record without refreshing (yet); the next edit
+    // must not shift the remaining bookmarks onto their neighbours' spans.
+    ASSERT_TRUE(edit->removeBookmark(0));
+    insertAt(19, QStringLiteral("!"));
+    ASSERT_EQ(edit->bookmarks().size(), 2);
+    EXPECT_EQ(edit->bookmarks().at(0).fromChar, 5u);
+    EXPECT_EQ(edit->bookmarks().at(1).fromChar, 10u);
+    EXPECT_EQ(bookmarkTable->rowCount(), 2);
+    expectHighlightsMatchLists(*edit);
+}
+
+TEST_F(EntityPositions, DisabledEntitiesKeepTheirColoursAndStatus)
+{
+    edit->setPlainText(QStringLiteral("first second third"));
+    edit->addBookmark(0, 5);
+    edit->addSection(6, 12, Voice, QStringLiteral("Anna"), 100, 100, 100, 0);
+    ASSERT_TRUE(edit->setBookmarkEnabled(0, false));
+    ASSERT_TRUE(edit->setSectionEnabled(0, false));
+    edit->markModifiedAndRefresh();
+    EXPECT_EQ(row(bookmarkTable.get(), 0).at(2), QStringLiteral("disabled"));
+    EXPECT_EQ(row(sectionTable.get(), 0).at(7), QStringLiteral("disabled"));
+    expectHighlightsMatchLists(*edit);
+}
+
+TEST_F(EntityPositions, CursorMovesSelectTheCoveringRows)
+{
+    edit->setPlainText(QStringLiteral("aaaa bbbb cccc dddd"));
+    edit->addBookmark(0, 4);
+    edit->addBookmark(10, 14);
+    edit->addSection(5, 9, Voice, QStringLiteral("Anna"), 100, 100, 100, 0);
+    edit->addSection(15, 19, Voice, QStringLiteral("Anna"), 100, 100, 100, 0);
+
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(12);
+    edit->setTextCursor(cursor);
+    EXPECT_EQ(bookmarkTable->currentRow(), 1);
+    cursor.setPosition(17);
+    edit->setTextCursor(cursor);
+    EXPECT_EQ(sectionTable->currentRow(), 1);
+    EXPECT_EQ(bookmarkTable->currentRow(), 1); // nothing covers 17: left alone
+}
+
+TEST_F(EntityPositions, OnlyTheCurrentEditorWritesTheSharedTables)
+{
+    edit->setPlainText(QStringLiteral("current document text"));
+    edit->addBookmark(0, 7);
+
+    auto other = makeEditor();
+    mainWindow.addTab(other.get(), QStringLiteral("other.t2s"));
+    mainWindow.current = 0; // the first editor stays current
+    other->setPlainText(QStringLiteral("background text with bookmarks"));
+    other->addBookmark(0, 10);
+    other->addBookmark(11, 15);
+    QTextCursor cursor(other->document());
+    cursor.insertText(QStringLiteral("typed "));
+
+    ASSERT_EQ(bookmarkTable->rowCount(), 1);
+    EXPECT_EQ(row(bookmarkTable.get(), 0).mid(0, 2),
+              QStringList({QStringLiteral("0"), QStringLiteral("7")}));
+    EXPECT_EQ(tabTitle(mainWindow, 0), QStringLiteral("Untitled*"));
+    EXPECT_EQ(tabTitle(mainWindow, 1), QStringLiteral("other.t2s*"));
+
+    // Made current, it takes the tables over on its next refresh.
+    mainWindow.current = 1;
+    other->refreshHighlights();
+    ASSERT_EQ(bookmarkTable->rowCount(), 2);
+    EXPECT_EQ(row(bookmarkTable.get(), 0).mid(0, 2),
+              QStringList({QStringLiteral("6"), QStringLiteral("16")}));
+    other.reset();
+}
