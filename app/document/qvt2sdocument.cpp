@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <QSettings>
 
 #include <algorithm>
@@ -260,21 +261,8 @@ void QVT2SDocument::addSection(int anchor, int position, const VoiceComboUserDat
         conflictsWithSection(section.fromChar, section.toChar))
         return;
 
-    if (pause > 0) {
-        const QString value = QString::number(pause);
-        bool added = false;
-        for (const int end : sentenceEnds(sectionText(section))) {
-            QVT2SElement element;
-            element.type = PauseType;
-            element.value = value;
-            element.enabled = true;
-            if (offsetPosition(section.fromChar, end, &element.afterChar) &&
-                insertElement(element))
-                added = true;
-        }
-        if (added)
-            sortElements();
-    }
+    if (pause > 0)
+        insertSentencePauses(section.fromChar, sectionText(section), QString::number(pause));
 
     m_sections.append(section);
     stableSortByStart(m_sections);
@@ -343,8 +331,17 @@ void QVT2SDocument::addElementAtWordEnd(const QString &type, const QString &valu
         addElement(quint32(blank), type, value);
 }
 
-void QVT2SDocument::addSentencePauses(quint32 fromChar, const QString &text, const QString &value)
+bool QVT2SDocument::insertSentencePauses(quint32 fromChar, const QString &text,
+                                         const QString &value)
 {
+    // Only an enabled pause with this value at the same position would be
+    // an exact duplicate; collecting those positions once keeps a long
+    // section linear instead of comparing every new element with the list.
+    QSet<quint32> taken;
+    for (const QVT2SElement &element : std::as_const(m_elements)) {
+        if (element.enabled && element.type == PauseType && element.value == value)
+            taken.insert(element.afterChar);
+    }
     // Appending all new elements and sorting once gives the same order as
     // sorting after each one: the sort is stable and they arrive in order.
     bool added = false;
@@ -353,13 +350,21 @@ void QVT2SDocument::addSentencePauses(quint32 fromChar, const QString &text, con
         element.type = PauseType;
         element.value = value;
         element.enabled = true;
-        if (offsetPosition(fromChar, end, &element.afterChar) && insertElement(element))
-            added = true;
+        if (!offsetPosition(fromChar, end, &element.afterChar) ||
+            taken.contains(element.afterChar))
+            continue;
+        m_elements.append(element);
+        added = true;
     }
-    if (!added)
-        return;
-    sortElements();
-    notifyOwner();
+    if (added)
+        sortElements();
+    return added;
+}
+
+void QVT2SDocument::addSentencePauses(quint32 fromChar, const QString &text, const QString &value)
+{
+    if (insertSentencePauses(fromChar, text, value))
+        notifyOwner();
 }
 
 void QVT2SDocument::setSentencePausesEnabled(const QVT2SSection &section, bool enabled)

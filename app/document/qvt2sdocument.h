@@ -155,6 +155,8 @@ protected:
     void showWarning(const char *text);
     /// Inserts without notifying; false for an exact duplicate.
     bool insertElement(const QVT2SElement &element);
+    /// addSentencePauses without notifying; true when an element was added.
+    bool insertSentencePauses(quint32 fromChar, const QString &text, const QString &value);
     void sortElements();
 
     QVT2SDocumentOwner *m_owner = nullptr;
