@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "espeakvoicetoken.h"
+#include "speechtextreader.h"
+#include "textcodec.h"
+#include "wordlocator.h"
+
+#include <gtest/gtest.h>
+
+using namespace qvsp;
+
+namespace {
+
+std::vector<SpeechPiece> readAll(const std::u16string &text, bool xml)
+{
+    SpeechTextReader reader(text, xml);
+    std::vector<SpeechPiece> pieces;
+    SpeechPiece piece;
+    while (reader.next(piece))
+        pieces.push_back(piece);
+    return pieces;
+}
+
+std::string spoken(const SpeechPiece &piece)
+{
+    return piece.utf8();
+}
+
+// The source text each code point of a piece came from, joined.
+std::u16string sources(const std::u16string &text, const SpeechPiece &piece)
+{
+    std::u16string out;
+    for (size_t i = 0; i < piece.codePoints.size(); ++i)
+        out += text.substr(piece.starts[i], piece.ends[i] - piece.starts[i]);
+    return out;
+}
+
+TEST(SpeechTextReaderTest, MarkupIsInterpretedNeverSpokenAndScoped)
+{
+    const std::u16string text =
+        u"<pitch middle = '6'/>Hi <rate absspeed=\"3\"><volume level='40'>there"
+        u"<pitch middle=\"2\">you</pitch> all</volume></rate> <emph>now</emph> end";
+    const auto pieces = readAll(text, true);
+    ASSERT_EQ(pieces.size(), 6u);
+    EXPECT_EQ(spoken(pieces[0]), "Hi ");
+    EXPECT_EQ(pieces[0].state.pitch, 6) << "an empty element holds for the rest of its scope";
+    EXPECT_EQ(spoken(pieces[1]), "there");
+    EXPECT_EQ(pieces[1].state.rate, 3);
+    EXPECT_EQ(pieces[1].state.volume, 40);
+    EXPECT_EQ(pieces[1].state.pitch, 6);
+    EXPECT_EQ(spoken(pieces[2]), "you");
+    EXPECT_EQ(pieces[2].state.pitch, 8) << "middle is relative to the enclosing pitch";
+    EXPECT_EQ(pieces[2].state.rate, 3);
+    EXPECT_EQ(spoken(pieces[3]), " all");
+    EXPECT_EQ(pieces[3].state.pitch, 6) << "the end tag restores the outer pitch";
+    EXPECT_EQ(pieces[3].state.volume, 40);
+    EXPECT_EQ(spoken(pieces[4]), "now");
+    EXPECT_TRUE(pieces[4].state.emphasis);
+    EXPECT_EQ(pieces[4].state.rate, 0);
+    EXPECT_EQ(pieces[4].state.volume, 100);
+    EXPECT_EQ(spoken(pieces[5]), " end");
+    EXPECT_FALSE(pieces[5].state.emphasis);
+    EXPECT_EQ(pieces[5].state.pitch, 6);
+
+    // Every spoken character points back at itself in the original text.
+    for (const auto &piece : pieces)
+        EXPECT_EQ(sources(text, piece), TextCodec::toUtf16(piece.utf8()));
+    EXPECT_EQ(pieces[0].starts[0], 21u) << "positions count the markup before the text";
+}
+
+TEST(SpeechTextReaderTest, ReferencesDecodeToOneCharacterSpanningTheReference)
+{
+    const std::u16string text = u"AT&amp;T &lt;&#233;&#x3A9;&quot;&apos;&gt; &bogus; a&b";
+    const auto pieces = readAll(text, true);
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_EQ(spoken(pieces[0]), "AT&T <\u00e9\u03a9\"'> &bogus; a&b");
+    const SpeechPiece &p = pieces[0];
+    EXPECT_EQ(p.starts[2], 2u);
+    EXPECT_EQ(p.ends[2], 7u) << "&amp; covers five units";
+    EXPECT_EQ(p.starts[6], 13u);
+    EXPECT_EQ(p.ends[6], 19u) << "&#233; covers six units";
+}
+
+TEST(SpeechTextReaderTest, SilenceBookmarkPronAndSpellBecomeTheirOwnPieces)
+{
+    const std::u16string text = u"One<silence msec=\"250\"/> two <bookmark mark=\"12ab\"/>three "
+                                u"<pron sym=\"h eh 1 l ow\"> hello </pron> <spell>ab</spell>"
+                                u"<unknown attr='1'>four</unknown>";
+    const auto pieces = readAll(text, true);
+    ASSERT_EQ(pieces.size(), 8u);
+    EXPECT_EQ(spoken(pieces[0]), "One");
+    EXPECT_FALSE(pieces[0].endsSentence) << "no sentence pause in the middle of a sentence";
+    EXPECT_EQ(pieces[1].kind, SpeechPiece::Silence);
+    EXPECT_EQ(pieces[1].silenceMs, 250);
+    EXPECT_EQ(spoken(pieces[2]), " two ");
+    EXPECT_EQ(pieces[3].kind, SpeechPiece::Bookmark);
+    EXPECT_EQ(pieces[3].bookmark, u"12ab");
+    EXPECT_EQ(spoken(pieces[4]), "three ");
+    EXPECT_EQ(spoken(pieces[5]), "[[h'EloU]]");
+    EXPECT_TRUE(pieces[5].phonemes);
+    const size_t hello = text.find(u"hello");
+    EXPECT_EQ(pieces[5].starts[0], hello) << "the pronunciation stands for the word it replaces";
+    EXPECT_EQ(pieces[5].ends[0], hello + 5);
+    EXPECT_EQ(spoken(pieces[6]), "a b") << "spelled letters are words of their own";
+    EXPECT_EQ(pieces[6].starts[1], pieces[6].ends[1]) << "the inserted blank has no width";
+    EXPECT_EQ(spoken(pieces[7]), "four") << "unknown elements are skipped, their text spoken";
+    for (const auto &piece : pieces)
+        EXPECT_FALSE(piece.phonemes && piece.kind != SpeechPiece::Text);
+}
+
+TEST(SpeechTextReaderTest, PlainTextSpeaksMarkupCharactersAsText)
+{
+    const std::u16string text = u"<pitch middle = '6'/>Hello &amp; bye";
+    const auto pieces = readAll(text, false);
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_EQ(TextCodec::toUtf16(spoken(pieces[0])), text);
+}
+
+TEST(SpeechTextReaderTest, BrokenMarkupIsReadAsText)
+{
+    const auto unclosed = readAll(u"a < b and c <d", true);
+    ASSERT_EQ(unclosed.size(), 1u);
+    EXPECT_EQ(spoken(unclosed[0]), "a < b and c <d");
+    // An end tag with no start and an unclosed pron lose no text.
+    const auto stray = readAll(u"x</rate>y<pron sym=''>z", true);
+    std::string all;
+    for (const auto &p : stray)
+        all += spoken(p);
+    EXPECT_EQ(all, "xyz");
+}
+
+TEST(SpeechTextReaderTest, LongTextComesInSentenceSizedPiecesCoveringAllOfIt)
+{
+    std::u16string text;
+    for (int i = 0; i < 400; ++i)
+        text += u"This is sentence number " + TextCodec::toUtf16(std::to_string(i)) + u". ";
+    text += std::u16string(3000, u'x'); // a run without any blank
+    const auto pieces = readAll(text, false);
+    ASSERT_GT(pieces.size(), 20u);
+    uint32_t expected = 0;
+    for (const auto &piece : pieces) {
+        EXPECT_LE(piece.codePoints.size(), 2 * SpeechTextReader::kMaximumLength);
+        EXPECT_EQ(piece.starts.front(), expected) << "pieces follow each other without gaps";
+        expected = piece.ends.back();
+    }
+    EXPECT_EQ(expected, text.size());
+    EXPECT_TRUE(pieces.front().endsSentence);
+    EXPECT_EQ(pieces.front().codePoints[pieces.front().codePoints.size() - 2], U'.');
+}
+
+TEST(SpeechTextReaderTest, VoiceElementSelectsTheVoiceByDescription)
+{
+    const auto pieces = readAll(u"<voice required=\"Name=espeak-ng German\">Hallo</voice> "
+                                u"<voice required='Language=40C'>Salut</voice> "
+                                u"<voice required='Name=No Such Voice'>x</voice>",
+                                true);
+    ASSERT_EQ(pieces.size(), 3u);
+    ASSERT_TRUE(pieces[0].state.voice);
+    EXPECT_EQ(pieces[0].state.voice->info().language, "de");
+    ASSERT_TRUE(pieces[1].state.voice);
+    EXPECT_EQ(pieces[1].state.voice->languageId(), 0x040C);
+    EXPECT_FALSE(pieces[2].state.voice) << "an unknown voice keeps the current one";
+}
+
+TEST(WordLocatorTest, SynthesiserPositionsWidenToWholeWordsReportedOnce)
+{
+    const std::u16string text = u"'6'/>Hello e-mail ok... ===";
+    const auto pieces = readAll(text, false);
+    ASSERT_EQ(pieces.size(), 1u);
+    WordLocator locator(pieces[0]);
+    auto word = [&](int position) {
+        uint32_t start = 0;
+        uint32_t length = 0;
+        if (!locator.locate(position, start, length))
+            return std::u16string(u"-");
+        return text.substr(start, length);
+    };
+    EXPECT_EQ(word(2), u"6");
+    EXPECT_EQ(word(4), u"-") << "a mark read out between words is not a word";
+    EXPECT_EQ(word(6), u"Hello");
+    EXPECT_EQ(word(8), u"-") << "the same word again";
+    EXPECT_EQ(word(12), u"e-mail");
+    EXPECT_EQ(word(14), u"-");
+    EXPECT_EQ(word(19), u"ok");
+    EXPECT_EQ(word(25), u"===") << "punctuation spoken on its own is a word";
+    EXPECT_EQ(word(1), u"-") << "never back to an earlier word";
+}
+
+} // namespace
