@@ -174,9 +174,7 @@ void AudioPlayer::process(Item &item)
 {
     switch (item.kind) {
     case Item::Begin: {
-        const bool sameOutput = m_sink && m_sinkOutput &&
-                                m_sinkOutput->kind() == item.output->kind() &&
-                                m_sinkOutput->folder() == item.output->folder();
+        const bool sameOutput = m_sink && m_sinkOutput && m_sinkOutput->sharesSinkWith(*item.output);
         const bool sameFormat = m_sinkOpen && m_sinkFormat.sampleRate == item.format.sampleRate &&
                                 m_sinkFormat.channels == item.format.channels &&
                                 m_sinkFormat.bits == item.format.bits;
@@ -244,7 +242,8 @@ void AudioPlayer::writeAudio(const Item &item)
                 break;
             }
         }
-        m_sink->write(item.bytes.data() + done, size);
+        if (m_sinkOpen) // a sink that refused the format still keeps the events' time
+            m_sink->write(item.bytes.data() + done, size);
         done += size;
         m_written += size;
         emitDue(false);
@@ -293,11 +292,13 @@ void AudioPlayer::emitDue(bool all)
         m_scheduled.pop_front();
         if (!isCurrent(entry.generation))
             continue;
-        if (m_sink)
+        if (m_sink) {
             m_sink->recordEvent(entry.event);
+            // Files are complete before the host hears that the text ended.
+            if (entry.endsStream)
+                m_sink->endStream();
+        }
         m_delivery.deliver(entry.event, entry.generation);
-        if (entry.endsStream && m_sink)
-            m_sink->endStream();
     }
 }
 

@@ -237,6 +237,8 @@ HResult EspeakVoice::setOutput(const AudioOutputPtr &output, bool)
     std::shared_ptr<PlatformAudioOutput> chosen;
     if (output) {
         chosen = std::dynamic_pointer_cast<PlatformAudioOutput>(output);
+        if (const auto memory = std::dynamic_pointer_cast<PlatformMemoryAudioOutput>(output))
+            chosen = memory->inner();
         if (!chosen)
             return kInvalidArg;
     } else {

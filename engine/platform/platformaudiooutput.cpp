@@ -5,6 +5,7 @@
 #include "captureaudiosink.h"
 #include "nullaudiosink.h"
 #include "pulseaudiosink.h"
+#include "wavfileaudiosink.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +15,8 @@ namespace qvsp {
 PlatformAudioOutput::PlatformAudioOutput(Kind kind, const std::string &folder)
     : m_kind(kind), m_folder(folder)
 {
+    if (kind == Memory)
+        m_buffer = std::make_shared<AudioBuffer>();
     StreamFormat::fromNumber(StreamFormat::kDefaultNumber, m_format);
 }
 
@@ -58,6 +61,10 @@ std::unique_ptr<AudioSink> PlatformAudioOutput::createSink() const
     switch (m_kind) {
     case Capture:
         return std::make_unique<CaptureAudioSink>(m_folder);
+    case WavFile:
+        return std::make_unique<WavFileAudioSink>(m_folder);
+    case Memory:
+        return std::make_unique<MemoryAudioSink>(m_buffer);
     case FastNull:
         return std::make_unique<NullAudioSink>(false);
     case Null:
@@ -68,6 +75,49 @@ std::unique_ptr<AudioSink> PlatformAudioOutput::createSink() const
     if (PulseAudioSink::serverAvailable())
         return std::make_unique<PulseAudioSink>();
     return std::make_unique<NullAudioSink>(true);
+}
+
+bool PlatformAudioOutput::sharesSinkWith(const PlatformAudioOutput &other) const
+{
+    if (this == &other)
+        return true;
+    // Each file or buffer output has a sink of its own; the machine's
+    // outputs are the same device whichever object names them.
+    if (m_kind == WavFile || m_kind == Memory)
+        return false;
+    return m_kind == other.m_kind && m_folder == other.m_folder;
+}
+
+PlatformMemoryAudioOutput::PlatformMemoryAudioOutput()
+    : m_inner(std::make_shared<PlatformAudioOutput>(PlatformAudioOutput::Memory, std::string()))
+{
+}
+
+std::string PlatformMemoryAudioOutput::takeAudio()
+{
+    std::lock_guard<std::mutex> lock(m_inner->buffer()->mutex);
+    std::string out;
+    out.swap(m_inner->buffer()->bytes);
+    return out;
+}
+
+AudioOutputPtr createWavFileAudioOutput(const std::string &path, HResult *hr)
+{
+    if (path.empty()) {
+        if (hr)
+            *hr = kInvalidArg;
+        return nullptr;
+    }
+    if (hr)
+        *hr = kOk;
+    return std::make_shared<PlatformAudioOutput>(PlatformAudioOutput::WavFile, path);
+}
+
+std::shared_ptr<MemoryAudioOutput> createMemoryAudioOutput(HResult *hr)
+{
+    if (hr)
+        *hr = kOk;
+    return std::make_shared<PlatformMemoryAudioOutput>();
 }
 
 AudioOutputPtr createDefaultAudioOutput(HResult *hr)

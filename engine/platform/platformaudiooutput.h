@@ -3,6 +3,7 @@
 #pragma once
 
 #include "audiosink.h"
+#include "memoryaudiosink.h"
 #include "speechplatform.h"
 #include "streamformat.h"
 
@@ -15,14 +16,16 @@ namespace qvsp {
 // An audio output as the environment variable VOCALYNE_AUDIO_OUTPUT names
 // it: "pulse" (the default; the sound server, or "null" when none
 // answers), "null" (real-time speed, no sound), "fast-null" (as fast as
-// audio comes) or "capture:DIR" (WAV and event files in DIR). It holds the
-// stream format the voice plays in; the default is format 22, 22050 Hz
-// 16-bit mono, the synthesiser's own rate.
+// audio comes) or "capture:DIR" (WAV and event files in DIR); or one the
+// host asks for: a WAV file or a memory buffer. It holds the stream format
+// the voice plays in; the default is format 22, 22050 Hz 16-bit mono, the
+// synthesiser's own rate.
 class PlatformAudioOutput : public AudioOutput
 {
 public:
-    enum Kind { Pulse, Null, FastNull, Capture };
+    enum Kind { Pulse, Null, FastNull, Capture, WavFile, Memory };
 
+    // folder: the capture folder, or the WAV file's path.
     PlatformAudioOutput(Kind kind, const std::string &folder);
 
     // The output the environment asks for.
@@ -37,12 +40,31 @@ public:
     // A sink that plays into this output. A pulse output whose server does
     // not answer gives a real-time null sink.
     std::unique_ptr<AudioSink> createSink() const;
+    // Whether a sink made for other serves this output as well.
+    bool sharesSinkWith(const PlatformAudioOutput &other) const;
+    // Memory outputs: the buffer their sink fills.
+    const std::shared_ptr<AudioBuffer> &buffer() const { return m_buffer; }
 
 private:
     Kind m_kind;
     std::string m_folder;
+    std::shared_ptr<AudioBuffer> m_buffer;
     mutable std::mutex m_mutex;
     StreamFormat m_format;
+};
+
+// The memory output handed to hosts; it plays through an inner output.
+class PlatformMemoryAudioOutput : public MemoryAudioOutput
+{
+public:
+    PlatformMemoryAudioOutput();
+    HResult setFormat(int streamFormat) override { return m_inner->setFormat(streamFormat); }
+    int format() const override { return m_inner->format(); }
+    std::string takeAudio() override;
+    const std::shared_ptr<PlatformAudioOutput> &inner() const { return m_inner; }
+
+private:
+    std::shared_ptr<PlatformAudioOutput> m_inner;
 };
 
 } // namespace qvsp

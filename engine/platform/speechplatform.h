@@ -120,6 +120,24 @@ using AudioOutputPtr = std::shared_ptr<AudioOutput>;
 // null with hr set when none can be made.
 AudioOutputPtr createDefaultAudioOutput(HResult *hr);
 
+// An output that writes what a voice speaks, as fast as it is synthesised,
+// into one WAV file (path in UTF-8) in the output's format; texts spoken in
+// a row are appended. The file is complete and valid each time a text has
+// ended (end-of-input-stream event, waitUntilDone). Null with hr set when
+// path is empty. The file is created at the first text spoken into it.
+AudioOutputPtr createWavFileAudioOutput(const std::string &path, HResult *hr);
+
+// An output that collects what a voice speaks, as fast as it is
+// synthesised, in memory: raw PCM in the output's format (8-bit unsigned or
+// 16-bit signed little-endian, channels interleaved).
+class MemoryAudioOutput : public AudioOutput
+{
+public:
+    // Takes (and empties) the audio collected so far.
+    virtual std::string takeAudio() = 0;
+};
+std::shared_ptr<MemoryAudioOutput> createMemoryAudioOutput(HResult *hr);
+
 // The voice object: speaks text asynchronously on a thread of its own and
 // queues events, announcing them by posting a window message.
 class Voice

@@ -53,25 +53,44 @@ bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
     size_t last = i;
     while (last + 1 < cps.size() && !isBlank(cps[last + 1]))
         ++last;
-    if (first == m_lastWord)
-        return false;
-    if (m_lastWord != size_t(-1) && first < m_lastWord)
-        return false; // the synthesiser looked back; the host has moved on
-    m_lastWord = first;
 
+    // Within the blank-separated token, a word is a run of letters and
+    // digits, joined by single inner marks ("it's", "e-mail", "AT&T",
+    // "3.14"); markup read as text ("'6'/>Hello") holds several.
+    auto isLetter = [&](size_t k) { return !isPunctuation(cps[k]); };
+    auto joins = [&](size_t k) {
+        const char32_t c = cps[k];
+        const bool joiner = c == '\'' || c == 0x2019 || c == '-' || c == '.' || c == ',' ||
+                            c == '&' || c == '_' || c == '@' || c == ':';
+        return joiner && k > first && k < last && isLetter(k - 1) && isLetter(k + 1);
+    };
+    auto inWord = [&](size_t k) { return isLetter(k) || joins(k); };
     size_t from = first;
     size_t to = last;
-    while (from < to && isPunctuation(cps[from]))
-        ++from;
-    while (to > from && isPunctuation(cps[to]))
-        --to;
-    if (from == to && isPunctuation(cps[from])) { // all punctuation: keep it whole
-        from = first;
-        to = last;
+    bool anyLetter = false;
+    for (size_t k = first; k <= last; ++k)
+        anyLetter = anyLetter || isLetter(k);
+    if (anyLetter) {
+        if (!inWord(i))
+            return false; // a mark the synthesiser reads out; its word comes next
+        from = i;
+        while (from > first && inWord(from - 1))
+            --from;
+        to = i;
+        while (to < last && inWord(to + 1))
+            ++to;
     }
+    // Otherwise the token is all punctuation, spoken as such: keep it whole.
+
+    if (from == m_lastWord)
+        return false;
+    if (m_lastWord != size_t(-1) && from < m_lastWord)
+        return false; // the synthesiser looked back; the host has moved on
+    m_lastWord = from;
+
     start = m_piece.starts[from];
     uint32_t end = m_piece.ends[to];
-    for (size_t k = from; k <= to; ++k) { // pieces may map several points to one source
+    for (size_t k = from; k <= to; ++k) { // several code points may share one source
         if (m_piece.starts[k] < start)
             start = m_piece.starts[k];
         if (m_piece.ends[k] > end)

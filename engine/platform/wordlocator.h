@@ -11,10 +11,10 @@ namespace qvsp {
 
 // Turns the synthesiser's word positions within one piece into ranges of
 // the original text. The synthesiser's own idea of a word wanders (it
-// splits "e-mail" and numbers, repeats a word it spells, leaves off an
-// apostrophe's tail), so a position is widened to the blank-separated word
-// of the piece that holds it, less leading and trailing punctuation, and a
-// word is reported once however often the synthesiser names it.
+// splits "e-mail" and numbers, repeats a word it spells, names a mark it
+// reads out), so a position is widened to the word of the piece that holds
+// it: letters and digits joined by single inner marks, or a token that is
+// punctuation only. Each word is reported once however often it is named.
 class WordLocator
 {
 public:

@@ -323,4 +323,36 @@ TEST(EspeakVoiceTest, CaptureWritesEachUtteranceAsSpeechInTheChosenFormat)
     EXPECT_GT(rms(second.samples), 0.02);
 }
 
+TEST(EspeakVoiceTest, FileAndMemoryOutputsReceiveTheWholeSpeech)
+{
+    TemporaryFolder folder;
+    auto voice = makeVoice("null"); // real time: the outputs must not be paced by it
+    ASSERT_TRUE(voice);
+    HResult hr = kFail;
+    const std::string path = folder.path() + "/speech.wav";
+    const AudioOutputPtr file = createWavFileAudioOutput(path, &hr);
+    ASSERT_EQ(hr, kOk);
+    ASSERT_EQ(file->setFormat(18), kOk); // 16 kHz 16-bit mono
+    ASSERT_EQ(voice->setOutput(file, false), kOk);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_FALSE(speakAndCollect(*voice, u"One text.", kPlain).empty());
+    ASSERT_FALSE(speakAndCollect(*voice, u"And another one.", kPlain).empty());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2))
+        << "a file is written as fast as speech is made";
+    const Capture written = readCapture(path.substr(0, path.size() - 4));
+    EXPECT_EQ(written.info.samplerate, 16000);
+    EXPECT_GT(double(written.info.frames) / 16000, 1.5) << "both texts are in the file";
+    EXPECT_GT(rms(written.samples), 0.02);
+
+    const std::shared_ptr<MemoryAudioOutput> memory = createMemoryAudioOutput(&hr);
+    ASSERT_EQ(memory->setFormat(7), kOk); // 8 kHz 16-bit stereo
+    ASSERT_EQ(voice->setOutput(memory, false), kOk);
+    const auto events = speakAndCollect(*voice, u"One text.", kPlain);
+    const std::string audio = memory->takeAudio();
+    EXPECT_EQ(audio.size(), events.back().audioStreamOffset) << "the end event sits after all of it";
+    EXPECT_EQ(audio.size() % 4, 0u);
+    EXPECT_GT(audio.size(), 8000u * 4 / 2);
+    EXPECT_TRUE(memory->takeAudio().empty());
+}
+
 } // namespace
