@@ -100,9 +100,15 @@ void VocalyneSpeechTextBuilder::collectSections(const QVT2SDocument &document, q
         // ends at its last character: a section ending just before that
         // character must close before it.
         const qint64 closeAt = qMin<qint64>(section.toChar, fragmentEnd);
-        m_markups.append({openAt, opening});
+        // An opening at the start of the range goes in front of all markup
+        // already there, so a section touching the range from the left
+        // (only a loaded file has those) ends up inside the next one's
+        // voice, as the fragment is read from its first character.
+        const bool inFront = qint64(section.fromChar) <= rangeFrom;
+        const qint64 seq = m_markups.size();
+        m_markups.append({openAt, inFront ? -seq - 1 : seq, opening});
         m_openings.append({openAt, int(opening.size())});
-        m_markups.append({closeAt, closing});
+        m_markups.append({closeAt, seq + 1, closing});
         m_closings.append({closeAt, int(closing.size())});
     }
 }
@@ -131,7 +137,7 @@ void VocalyneSpeechTextBuilder::collectElements(const QVT2SDocument &document, q
         if (markupTemplate.isEmpty())
             continue;
         const QString markup = VocalyneElementCatalogue::fillTemplate(markupTemplate, element.value);
-        m_markups.append({qint64(element.afterChar), markup});
+        m_markups.append({qint64(element.afterChar), m_markups.size(), markup});
         m_elementInsertions.append({qint64(element.afterChar), int(markup.size())});
     }
 }
@@ -153,9 +159,12 @@ void VocalyneSpeechTextBuilder::applyEntityMarkup(const QVT2SDocument &document,
     // Every markup string belongs right before the character at its
     // document position, after the markup placed there before it (sections
     // in list order, each opening before its closing, then the elements in
-    // list order). A stable sort by position gives exactly that order.
-    std::stable_sort(m_markups.begin(), m_markups.end(),
-                     [](const Markup &a, const Markup &b) { return a.docPos < b.docPos; });
+    // list order), except that openings in front of the range go before
+    // everything, the later one first. Sorting by (position, rank) gives
+    // exactly that order without inserting into the text.
+    std::sort(m_markups.begin(), m_markups.end(), [](const Markup &a, const Markup &b) {
+        return a.docPos != b.docPos ? a.docPos < b.docPos : a.rank < b.rank;
+    });
     qsizetype total = fragment.size();
     for (const Markup &m : std::as_const(m_markups))
         total += m.text.size();
@@ -177,8 +186,18 @@ void VocalyneSpeechTextBuilder::mergeInsertions(SpeechText &out, qint64 docStart
                                                 qint64 plainStart)
 {
     // Three-way merge by document position; at equal positions an element
-    // goes first, then a closing, then an opening. Each list is taken in
-    // its own order, as it was recorded.
+    // goes first, then a closing, then an opening. A list is in position
+    // order unless its records were (a loaded file's elements out of
+    // order, say); merging such a list as it stands would number later
+    // insertions as if they came first and throw every word mapping after
+    // them off. A stable sort keeps the order of equal positions.
+    for (QList<Insertion> *list : {&m_elementInsertions, &m_closings, &m_openings}) {
+        const auto byPosition = [](const Insertion &a, const Insertion &b) {
+            return a.docPos < b.docPos;
+        };
+        if (!std::is_sorted(list->cbegin(), list->cend(), byPosition))
+            std::stable_sort(list->begin(), list->end(), byPosition);
+    }
     qsizetype e = 0, c = 0, o = 0;
     const qsizetype ne = m_elementInsertions.size(), nc = m_closings.size(),
                     no = m_openings.size();

@@ -65,6 +65,7 @@ private:
     struct Markup
     {
         qint64 docPos;
+        qint64 rank; ///< order among the markup at one position
         QString text;
     };
 
