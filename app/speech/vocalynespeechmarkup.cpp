@@ -101,5 +101,10 @@ QString VocalyneSpeechMarkup::normalizeQuotes(QString text)
 
 int VocalyneSpeechMarkup::pitchPrefixLength(qint32 speakPitch)
 {
-    return 20 + int(QString::number(semitones(speakPitch)).size());
+    // Counted, not printed: this runs for every word event.
+    int value = semitones(speakPitch);
+    int digits = value < 0 ? 2 : 1;
+    for (value /= 10; value != 0; value /= 10)
+        ++digits;
+    return 20 + digits;
 }
