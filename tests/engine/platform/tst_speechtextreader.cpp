@@ -186,4 +186,50 @@ TEST(WordLocatorTest, SynthesiserPositionsWidenToWholeWordsReportedOnce)
     EXPECT_EQ(word(1), u"-") << "never back to an earlier word";
 }
 
+TEST(SpeechTextReaderTest, AnyInputGivesPiecesWithinTheText)
+{
+    // Fragments that make for broken, nested and unusual markup.
+    const std::u16string fragments[] = {
+        u"<", u">", u"/>", u"</", u"&", u";", u"&#", u"&#x", u"1F600", u"&amp;", u"&#0;",
+        u"&#99999999;", u"<pitch middle='", u"'", u"\"", u"<rate speed=\"-30\">", u"</rate>",
+        u"<pron sym=\"", u"</pron>", u"<spell>", u"</spell>", u"<silence msec='", u"99999",
+        u"<bookmark mark=", u"<!--", u"-->", u"<?x", u" ", u"\n", u"word", u"\u00e9t\u00e9",
+        u"\xD800", u"\xDC00", u"\U0001F600", u".", u"=", u"<voice required='Name=",
+    };
+    uint32_t seed = 12345;
+    auto random = [&seed](uint32_t below) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % below;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::u16string text;
+        const uint32_t parts = random(40);
+        for (uint32_t i = 0; i < parts; ++i)
+            text += fragments[random(std::size(fragments))];
+        for (const bool xml : {true, false}) {
+            SpeechTextReader reader(text, xml);
+            SpeechPiece piece;
+            int guard = 0;
+            while (reader.next(piece) && ++guard < 10000) {
+                ASSERT_EQ(piece.starts.size(), piece.codePoints.size());
+                ASSERT_EQ(piece.ends.size(), piece.codePoints.size());
+                for (size_t k = 0; k < piece.codePoints.size(); ++k) {
+                    ASSERT_LE(piece.starts[k], piece.ends[k]);
+                    ASSERT_LE(piece.ends[k], text.size());
+                }
+                ASSERT_LE(piece.sourcePosition, text.size());
+                WordLocator locator(piece);
+                for (int position = 0; position <= int(piece.codePoints.size()) + 1; ++position) {
+                    uint32_t start = 0;
+                    uint32_t length = 0;
+                    if (locator.locate(position, start, length)) {
+                        ASSERT_LE(uint64_t(start) + length, text.size());
+                    }
+                }
+            }
+            ASSERT_LT(guard, 10000) << "the reader always comes to an end";
+        }
+    }
+}
+
 } // namespace
