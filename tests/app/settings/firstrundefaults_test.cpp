@@ -159,19 +159,3 @@ TEST(SettingsValue, MissingAndMistypedValues)
     EXPECT_EQ(VocalyneSettingsValue::readText(*s, K::AudioFormatStrToken),
               QStringLiteral("pcm16"));
 }
-
-TEST(SettingsKeys, EveryKeyIsListedOnceWithItsMissingValue)
-{
-    QSet<QString> seen;
-    for (const auto &info : K::allKeys()) {
-        EXPECT_FALSE(seen.contains(info.key)) << qPrintable(info.key);
-        seen.insert(info.key);
-        if (info.missing == K::MissingValue::Fixed) {
-            EXPECT_TRUE(info.defaultValue.isValid()) << qPrintable(info.key);
-        }
-    }
-    EXPECT_TRUE(seen.contains(QStringLiteral("SpeechElements/pause/speechXML/4")));
-    EXPECT_TRUE(seen.contains(QStringLiteral("UserDictionary/<n>/partOfSpId")));
-    EXPECT_EQ(K::missingValue(QStringLiteral("RecentFiles/numOfItems")).toInt(), 5);
-    EXPECT_FALSE(K::missingValue(QStringLiteral("DefaultSpeechValues/voiceName")).isValid());
-}

@@ -65,6 +65,7 @@ public:
         const int n = int(text.size());
         c.doc.setGlobalEngineType(qint16(below(6)));
         c.doc.setSpeed(30 + below(300));
+        c.doc.setPitch(1 + below(999));
 
         // Sections in order, never overlapping; touching ones as a loaded
         // file may have them.
