@@ -111,6 +111,13 @@ VocalyneFirstRunDefaults::apply(const QList<VocalyneInstalledVoice> &voices, QSe
     return result;
 }
 
+VocalyneFirstRunDefaults::Result
+VocalyneFirstRunDefaults::apply(const QList<VocalyneInstalledVoice> &voices)
+{
+    QSettings settings;
+    return apply(voices, settings);
+}
+
 QString VocalyneFirstRunDefaults::warningText()
 {
     return QCoreApplication::translate(

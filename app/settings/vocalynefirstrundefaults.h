@@ -29,6 +29,9 @@ public:
     /// entry 0 with its prosody, sentence pause, highlight and markup flag
     /// reset (the export keys are kept). With no voice nothing is written.
     static Result apply(const QList<VocalyneInstalledVoice> &voices, QSettings &settings);
+    /// The same on the program's own store (organisation and application
+    /// names must be set).
+    static Result apply(const QList<VocalyneInstalledVoice> &voices);
 
     /// True when all 17 first-run keys exist.
     static bool isComplete(const QSettings &settings);
