@@ -229,24 +229,15 @@ TEST_F(DocumentTest, ElementAtWordEndGoesOnTheNextBlank)
     EXPECT_EQ(elementPositions(), (QList<quint32>{5, 11}));
 }
 
-TEST_F(DocumentTest, PositionUpdatesLeaveOrderAndOtherRecordsAlone)
+TEST_F(DocumentTest, EditedSectionKeepsItsPlace)
 {
     owner.text = QString(60, QLatin1Char('x'));
     addSection(10, 20);
     addSection(30, 40);
-    doc.addElement(12, Pause, QStringLiteral("1"));
-    EXPECT_TRUE(doc.setSectionRange(0, 11, 22));
-    EXPECT_TRUE(doc.setElementPosition(0, 13));
-    EXPECT_FALSE(doc.setSectionRange(2, 0, 1));
-    EXPECT_EQ(doc.sections().at(0).fromChar, 11u);
-    EXPECT_EQ(doc.sections().at(0).toChar, 22u);
-    EXPECT_EQ(doc.sections().at(1).fromChar, 30u);
-    EXPECT_EQ(doc.elements().at(0).afterChar, 13u);
-
     QVT2SSection edited = doc.sections().at(1);
     edited.voiceName = QStringLiteral("Other");
-    edited.pause = 120;
     EXPECT_TRUE(doc.replaceSection(1, edited));
+    EXPECT_FALSE(doc.replaceSection(2, edited));
     EXPECT_EQ(doc.sections().at(1), edited);
     EXPECT_EQ(doc.sectionText(edited), QString(10, QLatin1Char('x')));
 }
