@@ -24,14 +24,12 @@ bool VocalyneElementCatalogue::ensure(QSettings &settings, bool force)
         if (!missing)
             return false;
     }
-    bool wrote = false;
-    for (const auto &entry : catalogue) {
-        if (force || !settings.contains(entry.first)) {
-            settings.setValue(entry.first, entry.second);
-            wrote = true;
-        }
-    }
-    return wrote;
+    // The shipped type is written back as a whole: a half-present catalogue
+    // (an older or damaged store) would otherwise mix templates of two
+    // versions.
+    for (const auto &entry : catalogue)
+        settings.setValue(entry.first, entry.second);
+    return true;
 }
 
 QString VocalyneElementCatalogue::markupTemplate(const QSettings &settings, const QString &type,

@@ -16,10 +16,10 @@ public:
     /// Makes sure the shipped "pause" type is complete. With force every
     /// "pause" key is written with its shipped value. Otherwise, when any
     /// of hasNumberValue, hasTextValue, numberValueMin, numberValueMax,
-    /// aboutText, aboutText_de or speechXML/0 to /3 is missing, all the
-    /// missing "pause" keys are written together; values already stored
-    /// (a template the user adapted, say) are never overwritten. Other types
-    /// are never touched. Returns true when something was written.
+    /// aboutText, aboutText_de or speechXML/0 to /3 is missing, every
+    /// "pause" key is written back with its shipped value; a complete
+    /// catalogue is left as it is. Other types are never touched. Returns
+    /// true when something was written.
     static bool ensure(QSettings &settings, bool force = false);
 
     /// The template of type for engineType, empty when there is none.

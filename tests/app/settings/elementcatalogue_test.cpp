@@ -38,7 +38,7 @@ TEST(ElementCatalogue, FreshStoreGetsTheShippedPauseType)
     EXPECT_FALSE(VocalyneElementCatalogue::ensure(*s));
 }
 
-TEST(ElementCatalogue, MissingKeysAreFilledWithoutOverwritingOrTouchingOtherTypes)
+TEST(ElementCatalogue, AnyMissingKeyRewritesTheShippedTypeWholeAndLeavesOtherTypes)
 {
     ScratchSettings s;
     VocalyneElementCatalogue::ensure(*s);
@@ -48,11 +48,15 @@ TEST(ElementCatalogue, MissingKeysAreFilledWithoutOverwritingOrTouchingOtherType
 
     EXPECT_TRUE(VocalyneElementCatalogue::ensure(*s));
     EXPECT_EQ(s->value(key("numberValueMax")).toInt(), 1000000);
-    EXPECT_EQ(s->value(key("speechXML/3")).toString(),
-              QStringLiteral("<silence msec=\"%s\"/><!-- mine -->"));
+    EXPECT_EQ(s->value(key("speechXML/3")).toString(), QStringLiteral("<silence msec=\"%s\"/>"));
     EXPECT_EQ(s->value(QStringLiteral("SpeechElements/emphasis/hasTextValue")).toInt(), 1);
 
-    // The type-4 template alone is not checked.
+    // A complete catalogue is left alone, changed templates included; the
+    // type-4 template alone is not checked.
+    s->setValue(key("speechXML/3"), QStringLiteral("<silence msec=\"%s\"/><!-- mine -->"));
+    EXPECT_FALSE(VocalyneElementCatalogue::ensure(*s));
+    EXPECT_EQ(s->value(key("speechXML/3")).toString(),
+              QStringLiteral("<silence msec=\"%s\"/><!-- mine -->"));
     s->remove(key("speechXML/4"));
     EXPECT_FALSE(VocalyneElementCatalogue::ensure(*s));
     EXPECT_FALSE(s->contains(key("speechXML/4")));
