@@ -80,6 +80,17 @@ bool QVTTSTestHost::waitForEnds(int count, int timeoutMs)
     return true;
 }
 
+bool QVTTSTestHost::waitForCalls(size_t count, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (words().size() < count) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        QVWaitAndDispatchMessages(20);
+    }
+    return true;
+}
+
 void QVTTSTestHost::pump(int ms)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);

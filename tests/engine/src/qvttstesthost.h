@@ -31,6 +31,9 @@ public:
     // Dispatches messages until count ends (0, -1) arrived or timeoutMs
     // passed; true when they arrived.
     bool waitForEnds(int count, int timeoutMs = 60000);
+    // Dispatches messages until the callback has had count calls or
+    // timeoutMs passed; true when they arrived.
+    bool waitForCalls(size_t count, int timeoutMs = 60000);
     // Dispatches messages for about ms milliseconds.
     void pump(int ms);
 

@@ -18,8 +18,7 @@ TEST(QVTTSPauseTest, PauseHoldsWordsUntilResume)
     ASSERT_EQ(QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0,
                          utf8.constData(), -1, -1, -1, 0, 0, QVTTSTextPlain, -1),
               0);
-    while (QVTTSTestHost::words().size() < 2)
-        QVWaitAndDispatchMessages(20);
+    ASSERT_TRUE(host.waitForCalls(2));
     ASSERT_EQ(QVTTSPause(QVTTSEngineSpeechPlatform, 0), 0);
     host.pump(200); // a word already under way may still be announced
     const size_t held = QVTTSTestHost::words().size();
