@@ -27,8 +27,8 @@ void exerciseModel(QVT2SDocument &doc)
     const QList<QVT2SSection> sections = doc.sections();
     for (const QVT2SSection &section : sections) {
         doc.setSentencePausesEnabled(section, false);
-        doc.updateSentencePauses(section.fromChar, doc.sectionText(section),
-                                 QStringLiteral("120"), false);
+        doc.updateSentencePauses(section.fromChar, doc.sectionText(section), QStringLiteral("120"),
+                                 false);
         doc.conflictsWithSection(section.toChar, section.fromChar);
     }
     const QList<QVT2SBookmark> bookmarks = doc.bookmarks();

@@ -18,16 +18,13 @@ const QString PauseType = QStringLiteral("pause");
 
 // Sorting and conflict checks work on a copy of the ranges: stable_sort needs
 // a strict weak order, which start positions give.
-template <typename Record>
-void stableSortByStart(QList<Record> &list)
+template <typename Record> void stableSortByStart(QList<Record> &list)
 {
-    std::stable_sort(list.begin(), list.end(), [](const Record &a, const Record &b) {
-        return a.fromChar < b.fromChar;
-    });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Record &a, const Record &b) { return a.fromChar < b.fromChar; });
 }
 
-template <typename Record>
-bool removeAt(QList<Record> &list, int index)
+template <typename Record> bool removeAt(QList<Record> &list, int index)
 {
     if (index < 0 || index >= list.size())
         return false;
@@ -35,8 +32,7 @@ bool removeAt(QList<Record> &list, int index)
     return true;
 }
 
-template <typename Record>
-int removeIndexes(QList<Record> &list, QList<int> indexes)
+template <typename Record> int removeIndexes(QList<Record> &list, QList<int> indexes)
 {
     // Remove from the back so that the earlier indexes still mean the same
     // records; this is what makes "rows 1 and 3" remove exactly those two.
@@ -234,13 +230,12 @@ QList<int> QVT2SDocument::sentenceEnds(const QString &text)
 }
 
 void QVT2SDocument::addSection(int anchor, int position, const VoiceComboUserData &voice,
-                               const QString &voiceName, qint32 speed, qint32 volume,
-                               qint32 pitch, qint32 pause)
+                               const QString &voiceName, qint32 speed, qint32 volume, qint32 pitch,
+                               qint32 pause)
 {
     if (anchor == position) {
-        showCritical(
-            QT_TRANSLATE_NOOP("QApplication",
-                              "Please select a text fragment before creating a speech section."));
+        showCritical(QT_TRANSLATE_NOOP(
+            "QApplication", "Please select a text fragment before creating a speech section."));
         return;
     }
     QVT2SSection section;
@@ -272,8 +267,8 @@ void QVT2SDocument::addSection(int anchor, int position, const VoiceComboUserDat
 void QVT2SDocument::addBookmark(int anchor, int position)
 {
     if (anchor == position) {
-        showCritical(QT_TRANSLATE_NOOP("QApplication",
-                                       "Please select a text fragment before bookmarking."));
+        showCritical(
+            QT_TRANSLATE_NOOP("QApplication", "Please select a text fragment before bookmarking."));
         return;
     }
     QVT2SBookmark bookmark;
@@ -303,10 +298,9 @@ bool QVT2SDocument::insertElement(const QVT2SElement &element)
 
 void QVT2SDocument::sortElements()
 {
-    std::stable_sort(m_elements.begin(), m_elements.end(),
-                     [](const QVT2SElement &a, const QVT2SElement &b) {
-                         return a.afterChar < b.afterChar;
-                     });
+    std::stable_sort(
+        m_elements.begin(), m_elements.end(),
+        [](const QVT2SElement &a, const QVT2SElement &b) { return a.afterChar < b.afterChar; });
 }
 
 void QVT2SDocument::addElement(quint32 afterChar, const QString &type, const QString &value)
@@ -350,8 +344,7 @@ bool QVT2SDocument::insertSentencePauses(quint32 fromChar, const QString &text,
         element.type = PauseType;
         element.value = value;
         element.enabled = true;
-        if (!offsetPosition(fromChar, end, &element.afterChar) ||
-            taken.contains(element.afterChar))
+        if (!offsetPosition(fromChar, end, &element.afterChar) || taken.contains(element.afterChar))
             continue;
         m_elements.append(element);
         added = true;

@@ -50,17 +50,16 @@ QDomElement onlyElement(const QDomDocument &dom, const QString &tag)
 bool readSection(const QDomElement &e, QVT2SSection *s)
 {
     qint16 langId = 0;
-    bool ok = T2SXml::readPosition(e, FromCharAttr, &s->fromChar) &&
-              T2SXml::readPosition(e, ToCharAttr, &s->toChar) &&
-              T2SXml::readInt16(e, EngineTypeIdAttr, &s->engineTypeId) &&
-              T2SXml::readText(e, VoiceNameAttr, &s->voiceName) &&
-              T2SXml::readInt32(e, VoiceIdAttr, &s->voiceId) &&
-              T2SXml::readInt16(e, LangIdAttr, &langId) &&
-              T2SXml::readInt32(e, PitchAttr, &s->pitch) &&
-              T2SXml::readInt32(e, SpeedAttr, &s->speed) &&
-              T2SXml::readInt32(e, VolumeAttr, &s->volume) &&
-              T2SXml::readInt32(e, PauseAttr, &s->pause) &&
-              T2SXml::readFlag(e, EnabledAttr, &s->enabled);
+    bool ok =
+        T2SXml::readPosition(e, FromCharAttr, &s->fromChar) &&
+        T2SXml::readPosition(e, ToCharAttr, &s->toChar) &&
+        T2SXml::readInt16(e, EngineTypeIdAttr, &s->engineTypeId) &&
+        T2SXml::readText(e, VoiceNameAttr, &s->voiceName) &&
+        T2SXml::readInt32(e, VoiceIdAttr, &s->voiceId) &&
+        T2SXml::readInt16(e, LangIdAttr, &langId) && T2SXml::readInt32(e, PitchAttr, &s->pitch) &&
+        T2SXml::readInt32(e, SpeedAttr, &s->speed) &&
+        T2SXml::readInt32(e, VolumeAttr, &s->volume) &&
+        T2SXml::readInt32(e, PauseAttr, &s->pause) && T2SXml::readFlag(e, EnabledAttr, &s->enabled);
     // Language identifiers are written as signed 16-bit numbers: 0xFFFE is "-2".
     s->langId = quint16(langId);
     return ok;

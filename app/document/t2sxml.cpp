@@ -108,8 +108,7 @@ QString T2SXml::elementText(const QByteArray &bytes, const QString &name)
     QXmlStreamReader reader(bytes);
     reader.setNamespaceProcessing(false);
     while (!reader.atEnd() && !reader.hasError()) {
-        if (reader.readNext() == QXmlStreamReader::StartElement &&
-            reader.qualifiedName() == name) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.qualifiedName() == name) {
             const QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
             return reader.hasError() ? QString() : text;
         }

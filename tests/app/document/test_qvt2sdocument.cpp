@@ -17,8 +17,8 @@ protected:
 
     void addSection(int from, int to, qint32 pause = 0)
     {
-        doc.addSection(from, to, VoiceComboUserData{3, 7, 1033}, QStringLiteral("Voice"), 100,
-                       90, 80, pause);
+        doc.addSection(from, to, VoiceComboUserData{3, 7, 1033}, QStringLiteral("Voice"), 100, 90,
+                       80, pause);
     }
 
     QList<quint32> elementPositions() const

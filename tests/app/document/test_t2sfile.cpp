@@ -76,8 +76,7 @@ TEST(T2SFile, FullDocumentRoundTripsWithTheFileLayout)
     doc.setIsXml(false);
     const QString text = QStringLiteral("Grüße, 日本語 <b>&amp; a < b && c > d\r\nline\ttab 😀.");
     doc.setContent(text);
-    doc.addSection(0, 5, VoiceComboUserData{3, 9, 1031}, QStringLiteral("Élodie"), 120, 80, 95,
-                   0);
+    doc.addSection(0, 5, VoiceComboUserData{3, 9, 1031}, QStringLiteral("Élodie"), 120, 80, 95, 0);
     doc.addElement(3, QStringLiteral("pause"), QStringLiteral("250"));
     doc.addElement(3, QStringLiteral("text"), QStringLiteral("<x> & y"));
     doc.setElementEnabled(1, false);
@@ -89,11 +88,10 @@ TEST(T2SFile, FullDocumentRoundTripsWithTheFileLayout)
     EXPECT_FALSE(bytes.contains("<?xml"));
     EXPECT_TRUE(bytes.contains("\n  <QVT2SSpeechSection ")); // one blank per level
     EXPECT_TRUE(bytes.contains(QStringLiteral("日本語").toUtf8()));
-    const qsizetype order[] = {bytes.indexOf("<QVT2SGlobalVoice"),
-                               bytes.indexOf("<QVT2SSpeechSections"),
-                               bytes.indexOf("<QVT2SSpeechElements"),
-                               bytes.indexOf("<QVT2SSpeechBookmarks"),
-                               bytes.indexOf("<QVT2SContent")};
+    const qsizetype order[] = {
+        bytes.indexOf("<QVT2SGlobalVoice"), bytes.indexOf("<QVT2SSpeechSections"),
+        bytes.indexOf("<QVT2SSpeechElements"), bytes.indexOf("<QVT2SSpeechBookmarks"),
+        bytes.indexOf("<QVT2SContent")};
     EXPECT_TRUE(std::is_sorted(std::begin(order), std::end(order)));
     EXPECT_TRUE(bytes.contains("langid=\"-2\""));
 
@@ -124,8 +122,8 @@ TEST(T2SFile, EmptyListsAreWrittenAndAFileNeedsEveryContainer)
     QVT2SDocument doc;
     doc.setVoiceName(QStringLiteral("V"));
     const QByteArray bytes = save(doc, QString());
-    for (const char *tag : {"QVT2SSpeechSections", "QVT2SSpeechElements", "QVT2SSpeechBookmarks",
-                            "QVT2SContent"})
+    for (const char *tag :
+         {"QVT2SSpeechSections", "QVT2SSpeechElements", "QVT2SSpeechBookmarks", "QVT2SContent"})
         EXPECT_TRUE(bytes.contains(tag)) << tag;
     QVT2SDocument copy;
     ASSERT_TRUE(copy.read(bytes));
@@ -145,14 +143,15 @@ TEST(T2SFile, LookupsNeedExactlyOneMatchAnywhereInTheTree)
     EXPECT_FALSE(doc.read(file(Voice + Voice, Empty, Empty, Empty)));
     EXPECT_FALSE(doc.read(file(QString(), Empty, Empty, Empty)));
     EXPECT_FALSE(doc.read(file(QStringLiteral("<QVT2SGlobalVoice/>"), Empty, Empty, Empty)));
-    EXPECT_FALSE(doc.read(file(Voice, Empty + QStringLiteral("</QVT2SSpeechSections>"
-                                                             "<QVT2SSpeechSections>"),
+    EXPECT_FALSE(doc.read(file(Voice,
+                               Empty + QStringLiteral("</QVT2SSpeechSections>"
+                                                      "<QVT2SSpeechSections>"),
                                Empty, Empty)));
 
     // Another root name and version, and nesting, are accepted.
-    QByteArray other = file(QStringLiteral("<wrap>") + Voice + QStringLiteral("</wrap>"),
-                            QStringLiteral("<g>") + section(1, 2) + QStringLiteral("</g>"),
-                            Empty, Empty);
+    QByteArray other =
+        file(QStringLiteral("<wrap>") + Voice + QStringLiteral("</wrap>"),
+             QStringLiteral("<g>") + section(1, 2) + QStringLiteral("</g>"), Empty, Empty);
     other.replace("QVT2SDoc version=\"2.0.0\"", "Other version=\"9\"");
     other.replace("</QVT2SDoc>", "</Other>");
     ASSERT_TRUE(doc.read(other));
@@ -163,7 +162,16 @@ TEST(T2SFile, LookupsNeedExactlyOneMatchAnywhereInTheTree)
 
 TEST(T2SFile, BadNumbersMakeTheWholeFileInvalid)
 {
-    const char *bad[] = {"1x", "+5", "", " 5", "5 ", "0x10", "-", "1.0", "٣", "2147483648",
+    const char *bad[] = {"1x",
+                         "+5",
+                         "",
+                         " 5",
+                         "5 ",
+                         "0x10",
+                         "-",
+                         "1.0",
+                         "٣",
+                         "2147483648",
                          "99999999999999999999999999"};
     for (const char *value : bad) {
         QString voice = Voice;
@@ -217,9 +225,9 @@ TEST(T2SFile, ListsAreReplacedOnlyByRecordsAndLaterFailuresKeepEarlierSteps)
 
     // Good sections, then a bad element: sections are already replaced, in
     // file order; elements and bookmarks stay untouched.
-    EXPECT_FALSE(doc.read(file(Voice, section(9, 12) + section(4, 6),
-                               element(QStringLiteral("7")) + element(QStringLiteral("x")),
-                               Empty)));
+    EXPECT_FALSE(
+        doc.read(file(Voice, section(9, 12) + section(4, 6),
+                      element(QStringLiteral("7")) + element(QStringLiteral("x")), Empty)));
     ASSERT_EQ(doc.sections().size(), 2);
     EXPECT_EQ(doc.sections().at(0).fromChar, 9u);
     ASSERT_EQ(doc.elements().size(), 1);
@@ -233,9 +241,8 @@ TEST(T2SFile, TextThatXmlCannotCarryStillSavesIntoAReadableFile)
     const QString text = QStringLiteral("page\fbreak\x01") + QChar(0xD800) + QStringLiteral("x");
     QVT2SDocument copy;
     ASSERT_TRUE(copy.read(save(doc, text)));
-    EXPECT_EQ(copy.content(),
-              QStringLiteral("page break ") + QChar(QChar::ReplacementCharacter) +
-                  QStringLiteral("x"));
+    EXPECT_EQ(copy.content(), QStringLiteral("page break ") + QChar(QChar::ReplacementCharacter) +
+                                  QStringLiteral("x"));
     EXPECT_EQ(copy.voiceName(), QStringLiteral("V oice"));
 
     const QString pair = QStringLiteral("😀");
