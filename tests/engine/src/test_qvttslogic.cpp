@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 // The engine's rules that need no synthesis: language identifiers, prosody
-// mapping, value ranges, slot table, result mapping, text conversion and the
+// mapping, slot table, result mapping, text conversion and the
 // voice lists.
-#include "qvttsengineinfo.h"
 #include "qvttsinstalledvoices.h"
 #include "qvttslanguage.h"
 #include "qvttsprosody.h"
@@ -93,23 +92,6 @@ TEST(QVTTSProsodyTest, PitchPrefixAndSpeakFlags)
     // Only 1 means markup; -1, 2 and anything else are plain text.
     EXPECT_EQ(QVTTSProsody::speakFlags(-1, false), 17u);
     EXPECT_EQ(QVTTSProsody::speakFlags(2, false), 17u);
-}
-
-TEST(QVTTSEngineInfoTest, RangesOfRatePitchAndVolume)
-{
-    const std::pair<int16_t, int32_t> known[] = {{11, 350}, {12, 100}, {13, 30},
-                                                 {14, 350}, {15, 100}, {16, 30},
-                                                 {17, 100}, {18, 100}, {19, 0}};
-    for (const auto &[id, expected] : known) {
-        int32_t value = -7;
-        ASSERT_TRUE(QVTTSEngineInfo::value(id, value)) << id;
-        EXPECT_EQ(value, expected) << id;
-    }
-    for (int16_t id : {int16_t(10), int16_t(20), int16_t(0), int16_t(-1)}) {
-        int32_t value = -7;
-        EXPECT_FALSE(QVTTSEngineInfo::value(id, value)) << id;
-        EXPECT_EQ(value, -7);
-    }
 }
 
 TEST(QVTTSSlotTableTest, EighteenEmptySlotsThenForeignFamiliesThenPlatform)
