@@ -55,7 +55,12 @@ constexpr uint64_t kAllTtsEvents = eventBit(1) | eventBit(2) | eventBit(3) | eve
 
 // One queued event. wParam/lParam as the platform defines them per event:
 // word boundary: lParam = character position, wParam = length (UTF-16 units
-// of the text as handed over).
+// of the text as handed over, markup included; the whole word, punctuation
+// around it left out).
+// start / end of input stream: wParam = lParam = 0; the end event's
+// audioStreamOffset is the size of the text's whole audio in bytes.
+// bookmark: bookmark = the mark's name, wParam = its leading number, lParam 0.
+// Events are queued when the audio they belong to starts playing.
 struct Event
 {
     int id = 0;
@@ -116,8 +121,12 @@ public:
 };
 using AudioOutputPtr = std::shared_ptr<AudioOutput>;
 
-// The default audio output of this machine (chosen by VOCALYNE_AUDIO_OUTPUT);
-// null with hr set when none can be made.
+// The default audio output of this machine (chosen by VOCALYNE_AUDIO_OUTPUT:
+// "pulse" (default; "null" when no sound server answers), "null" (real-time
+// speed, no sound), "fast-null" (as fast as audio is made), "capture:DIR"
+// (utt-0001.wav and utt-0001.events per text in DIR)); its format is 22
+// (22050 Hz 16-bit mono) until setFormat. Null with hr set when none can
+// be made.
 AudioOutputPtr createDefaultAudioOutput(HResult *hr);
 
 // An output that writes what a voice speaks, as fast as it is synthesised,
@@ -177,7 +186,11 @@ public:
     virtual HResult waitUntilDone(uint32_t timeoutMs) = 0;
 };
 
-// Creates the voice object, speaking with the first installed voice.
+// Creates the voice object, speaking with the default voice (American
+// English where installed, else the first one) into the default audio
+// output, with every text-to-speech event wanted and queued until
+// setInterest says otherwise. Null with kFail when espeak-ng cannot start or
+// has no voices.
 std::unique_ptr<Voice> createVoice(HResult *hr);
 
 } // namespace qvsp
