@@ -136,6 +136,15 @@ TEST(QVTTSEngineTest, RefusedSpeakRequests)
     host.pump(300);
     EXPECT_TRUE(QVTTSTestHost::words().empty());
 
+    // Without an initialised engine every call fails cleanly instead of
+    // reaching for a voice that is not there.
+    UninitQVTTSEngine();
+    EXPECT_EQ(speak(voice, QStringLiteral("Hello")), 7);
+    EXPECT_EQ(QVTTSPause(QVTTSEngineSpeechPlatform, 0), 15);
+    EXPECT_EQ(QVTTSResume(QVTTSEngineSpeechPlatform, 0), 97);
+    EXPECT_EQ(QVTTSStop(QVTTSEngineSpeechPlatform, 0), 6);
+    InitQVTTSEngineEx(host.window(), nullptr, nullptr);
+
     // An accepted format stays in force, and speech still flows.
     ASSERT_EQ(speak(voice, QStringLiteral("Fine"), -1, QVTTSTextPlain, 18), 0);
     ASSERT_TRUE(host.waitForEnds(1));
