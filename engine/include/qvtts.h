@@ -19,6 +19,11 @@
  * first, lParam = last) per spoken word and (0, -1) at the end of each
  * queued text, QVTTS_EXPORT_MESSAGE for export completion.
  *
+ * The library also exports the window-message functions of qvmessages.h:
+ * hosts link the library alone and so share its window registry and
+ * message queues (a second, private copy of the message layer in a host
+ * would never see the engine's notifications).
+ *
  * Ordinals (kept in engine/qvtts.def for builds that import by ordinal; here
  * the exports are found by name):
  *   1 GetQVTTSNumVoices            14 QVTTSExportToFileEx
@@ -376,8 +381,9 @@ QVTTS_EXPORT void SetMSSAPISpeakPunc(bool on);
  * textType 1 is XML, anything else plain text. audioFormat is a stream
  * format number of the audio format catalogue, or -1 to keep the output.
  * window, attribute and the two reserved integers are not read; language is
- * kept but unused. Results: QVTTSSpeakReturnValue. The library keeps nothing
- * of the caller's strings. */
+ * kept but unused. Results: QVTTSSpeakReturnValue; besides those of the
+ * type's comments, 9 for a null voice name or text and 7 when the engine is
+ * not initialised. The library keeps nothing of the caller's strings. */
 QVTTS_EXPORT QVTTSSpeakReturnValue QVTTSSpeak(HWND window, QVTTSVoiceEngineType engineType,
                                               const char *voiceName, int32_t attribute,
                                               uint16_t language, const char *text,
@@ -385,17 +391,20 @@ QVTTS_EXPORT QVTTSSpeakReturnValue QVTTSSpeak(HWND window, QVTTSVoiceEngineType 
                                               int32_t reserved1, int32_t reserved2,
                                               QVTTSTextType textType, int16_t audioFormat);
 
-/* 10. Pauses the voice: 0, or 15 when the voice cannot pause. */
+/* 10. Pauses the voice: 0, or 15 when the voice cannot pause (or the engine
+ * is not initialised). */
 QVTTS_EXPORT QVTTSPauseReturnValue QVTTSPause(QVTTSVoiceEngineType engineType,
                                               uint16_t language);
 
-/* 11. Resumes the voice: 0, or 97 when the voice cannot resume. */
+/* 11. Resumes the voice: 0, or 97 when the voice cannot resume (or the engine
+ * is not initialised). */
 QVTTS_EXPORT QVTTSResumeReturnValue QVTTSResume(QVTTSVoiceEngineType engineType,
                                                 uint16_t language);
 
 /* 12. Drops the text being spoken and everything queued: 0, or
- * QVTTSStopReturnValue for the platform's failure. No end event follows for
- * dropped texts. */
+ * QVTTSStopReturnValue for the platform's failure (6 when the engine is not
+ * initialised). No word or end event of a dropped text reaches the host
+ * afterwards, even one already queued. */
 QVTTS_EXPORT QVTTSStopReturnValue QVTTSStop(QVTTSVoiceEngineType engineType, uint16_t language);
 
 /* ------------------------------------------------------------------------ */
