@@ -16,12 +16,34 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+/// Readable QString values in failure messages.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+/// Replaces the editor's text by typing, so the document counts as modified.
+inline void typeText(VocalyneDocumentEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    edit->insertPlainText(text);
+}
 
 /// A main window on a fresh settings store, with message boxes and input
 /// dialogs answered by recorders and a scratch folder for files.
 class ShellTest : public ::testing::Test
 {
 protected:
+    static void SetUpTestSuite()
+    {
+        // Other test programs share the test-mode settings file and may run
+        // at the same time; a home of our own keeps their writes out.
+        static QTemporaryDir home;
+        qputenv("HOME", home.path().toLocal8Bit());
+    }
+
     void SetUp() override
     {
         QSettings().clear();

@@ -63,7 +63,7 @@ TEST_F(ShellTest, TextFilesOfEitherEncodingAreImportedUntitledAndModified)
     const QString utf8 = writeFile(QStringLiteral("utf8.txt"),
                                    QStringLiteral("Grüße, Ærøskøbing — 東京").toUtf8());
     const QString latin1 = writeFile(QStringLiteral("latin1.txt"),
-                                     QByteArray("Caf\xe9 cr\xe8me br\xfbl\xe9e, \xc6r\xf8"));
+                                     QByteArray("Caf\xe9 cr\xe8me br\xfbl\xe9" "e, \xc6r\xf8"));
 
     window->openDocumentFile(utf8);
     VocalyneDocumentEdit *edit = window->currentDocumentEdit();

@@ -31,7 +31,7 @@ TEST_F(ShellTest, SavingAskForANameWritesTheDocumentAndClearsTheStar)
     EXPECT_EQ(VocalyneRecentFiles::paths(settings), QStringList{path});
 
     // A second save goes straight to the file.
-    edit->insertPlainText(QStringLiteral("Second"));
+    typeText(edit, QStringLiteral("Second"));
     EXPECT_TRUE(window->saveCurrentDocument());
     EXPECT_EQ(dialogs.asked.size(), 1);
     ASSERT_TRUE(copy.read(readFile(path)));
@@ -57,7 +57,8 @@ TEST_F(ShellTest, CancelledOrFailedSaveChangesNothing)
 
 TEST_F(ShellTest, SaveAsRefusesTheNameOfADocumentOpenInAnotherTab)
 {
-    const QString taken = writeFile(QStringLiteral("taken.t2s"), t2sBytes(QStringLiteral("T")));
+    const QByteArray original = t2sBytes(QStringLiteral("T"));
+    const QString taken = writeFile(QStringLiteral("taken.t2s"), original);
     window->openDocumentFile(taken);
     window->newDocument();
     window->currentDocumentEdit()->insertPlainText(QStringLiteral("new text"));
@@ -70,7 +71,7 @@ TEST_F(ShellTest, SaveAsRefusesTheNameOfADocumentOpenInAnotherTab)
               QStringLiteral("Cannot save with the name of a file that is open in another tab!"));
     EXPECT_EQ(dialogs.asked.size(), 2); // the dialog came back
     EXPECT_EQ(window->currentDocumentEdit()->filePath(), other);
-    EXPECT_EQ(readFile(taken), t2sBytes(QStringLiteral("T")));
+    EXPECT_EQ(readFile(taken), original);
 
     // Its own name is fine.
     messages.messages.clear();
@@ -87,7 +88,7 @@ TEST_F(ShellTest, SaveAllWritesOnlyDocumentsWithAPathAndAsksNothing)
     window->newDocument();
     window->currentDocumentEdit()->insertPlainText(QStringLiteral("untitled two"));
     window->openDocumentFile(titled);
-    window->currentDocumentEdit()->insertPlainText(QStringLiteral("new"));
+    typeText(window->currentDocumentEdit(), QStringLiteral("new"));
 
     window->saveAllDocuments();
     EXPECT_TRUE(dialogs.asked.isEmpty());

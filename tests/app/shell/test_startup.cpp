@@ -51,7 +51,7 @@ TEST_F(ShellTest, FrameCarriesItsFixedNamesShortcutsAndDisabledLaterCommands)
                                QStringLiteral("&Tools"), QStringLiteral("&Window"),
                                QStringLiteral("&Help")};
     QStringList titles;
-    for (QAction *action : window->menuBar()->actions())
+    for (QAction *action : window->findChild<QMenuBar *>(QStringLiteral("menuBar"))->actions())
         titles.append(action->text());
     EXPECT_EQ(titles, menus);
 
