@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "qvmessages.h"
+#include "speechtext.h"
+#include "vocalynespeechtextbuilder.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QtGlobal>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+class QStatusBar;
+class QTabWidget;
+class QWidget;
+class VocalyneDocumentEdit;
+
+/// The main window's controls the speak controller reads and writes. None
+/// is owned; all must outlive the controller, except that any may be null
+/// (then that part is skipped).
+struct VocalyneSpeakControls
+{
+    QWidget *window = nullptr;     ///< parent of messages, brought up on empty text
+    QTabWidget *tabs = nullptr;    ///< one document editor per tab
+    QComboBox *voiceCombo = nullptr;
+    QSpinBox *speedSpin = nullptr;
+    QSpinBox *volumeSpin = nullptr;
+    QSpinBox *pitchSpin = nullptr;
+    QCheckBox *highlightCheck = nullptr;
+    QAction *speakPunctuation = nullptr; ///< checkable "Speak Punctuation"
+    QStatusBar *statusBar = nullptr;
+};
+
+/// Reads documents aloud: Speak, Speak from Cursor, Pause / Resume and Stop,
+/// the word highlight that follows the engine's word events, the status bar
+/// texts and the engine's error messages, and the speech toolbar's voice
+/// controls that write into the current document.
+///
+/// Owned by the main window. The word callback registered with the engine
+/// must forward to wordCallback() on the GUI thread.
+class VocalyneSpeakController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit VocalyneSpeakController(const VocalyneSpeakControls &controls,
+                                     QObject *parent = nullptr);
+    ~VocalyneSpeakController() override;
+
+    /// The engine's host window, passed along with every speak.
+    void setHostWindow(HWND window) { m_hostWindow = window; }
+
+    /// The editor whose text was last handed to the engine (null when idle).
+    VocalyneDocumentEdit *currentSpeakingEditor() const;
+    bool isPaused() const { return m_paused; }
+
+    /// What the last successful speak of edit handed to the engine: the
+    /// engine text with its maps, the pitch in force, and the UTF-8 bytes
+    /// (kept while the engine may still read them).
+    struct EditorSpeech
+    {
+        SpeechText speech;
+        qint32 speakPitch = 100;
+        QByteArray bytes;
+    };
+    /// The record of edit, or null when it was never spoken.
+    const EditorSpeech *editorSpeech(const VocalyneDocumentEdit *edit) const;
+
+    /// The editor of the tab at index, or null.
+    VocalyneDocumentEdit *editorAt(int index) const;
+    VocalyneDocumentEdit *currentEditor() const;
+
+    /// Sets the speed, volume and pitch boxes' ranges for a voice engine
+    /// type (0 to 4); any other type leaves them as they are.
+    void setSpinRangesForEngineType(int engineType);
+
+    /// The message for a QVTTSSpeak result; empty for 0.
+    static QString speakErrorText(int result);
+    /// The message for a QVTTSPause (resume false) or QVTTSResume (resume
+    /// true) result; empty for every result that counts as success.
+    static QString pauseResumeErrorText(int result, bool resume);
+
+    /// Maps (first, last) of the engine text last spoken from edit to the
+    /// document and selects that word; (0, -1) puts the caret at 0.
+    void highlightWord(VocalyneDocumentEdit *edit, int first, int last);
+
+    /// Carries out the result of QVTTSPause or QVTTSResume: an error shows
+    /// its message and forgets the speaking editor with the paused flag as
+    /// it was; success shows "Paused" or "Speaking" and sets the flag.
+    void applyPauseResumeResult(int result, bool resume);
+
+    /// To be called before the tab of edit is closed: stops the engine first
+    /// when edit is being spoken.
+    void editorClosing(VocalyneDocumentEdit *edit);
+
+public slots:
+    void speak(bool fromCursor);
+    void speak();
+    void speakFromCursor();
+    void pauseResume();
+    void stop();
+    /// One word event of the engine, or (0, -1) at the end of a text.
+    void wordCallback(int first, int last);
+
+    /// Loads the voice of the document in the tab at index into the voice
+    /// controls; a voice that is not installed is replaced by the defaults.
+    void syncGUIWithSpeechPropsForTabId(int index);
+    /// The voice list entry at index becomes the current document's voice,
+    /// with speed, volume and pitch 100 and sentence pause 670.
+    void syncSpeechPropsWithVoiceCombo(int index);
+    void syncSpeedWithSpeedSpin(int value);
+    void syncVolumeWithVolumeSpin(int value);
+    void syncPitchWithPitchSpin(int value);
+    /// state is a Qt::CheckState value.
+    void syncHighlightWithHighlightCBox(int state);
+
+private:
+    void showStatus(const char *text);
+    void showError(const QString &text);
+    void bringUpWindow();
+    int voiceComboIndex(const QString &voiceName, qint16 engineTypeId) const;
+    void loadControls(VocalyneDocumentEdit *edit, int entry);
+    EditorSpeech &recordFor(VocalyneDocumentEdit *edit);
+
+    VocalyneSpeakControls m_controls;
+    HWND m_hostWindow = nullptr;
+    QPointer<VocalyneDocumentEdit> m_speakingEditor;
+    bool m_paused = false;
+    // Set while a document's values are loaded into the controls, so the
+    // controls' change signals do not write them back as edits.
+    bool m_loadingControls = false;
+    VocalyneSpeechTextBuilder m_builder;
+    QHash<const VocalyneDocumentEdit *, EditorSpeech> m_speeches;
+};
