@@ -320,7 +320,7 @@ TEST(QVTTSEngineTest, UnhookedInitialisationAndTheExportMessage)
 
     // Ex2 hooks again and fills the caller's arrays.
     UninitQVTTSEngine();
-    std::fill(std::begin(results), std::end(results), InitQVTTSEngineReturnValue(-1));
+    std::fill(std::begin(results), std::end(results), InitQVTTSEngineReturnValue(1));
     InitQVTTSEngineEx2(host.window(), nullptr, nullptr, types, results);
     EXPECT_EQ(results[0], 9);
     EXPECT_EQ(results[21], 0);
