@@ -58,7 +58,8 @@ int main(int argc, char **argv)
     setenv("VOCALYNE_AUDIO_OUTPUT", "fast-null", 0);
 
     std::string text;
-    const std::string sentence = "The quick brown fox jumps over the lazy dog near the river bank. ";
+    const std::string sentence =
+        "The quick brown fox jumps over the lazy dog near the river bank. ";
     while (text.size() < 1024 * 1024)
         text += sentence;
 
@@ -92,8 +93,8 @@ int main(int argc, char **argv)
     std::sort(firstMs.begin(), firstMs.end());
     std::printf("text: %zu bytes, voice \"%s\", output %s, %d runs\n", text.size(), voice.c_str(),
                 std::getenv("VOCALYNE_AUDIO_OUTPUT"), runs);
-    std::printf("QVTTSSpeak call:         median %.1f ms, max %.1f ms\n", speakMs[speakMs.size() / 2],
-                speakMs.back());
+    std::printf("QVTTSSpeak call:         median %.1f ms, max %.1f ms\n",
+                speakMs[speakMs.size() / 2], speakMs.back());
     std::printf("return to first word:    median %.1f ms, max %.1f ms (target < 100 ms)\n",
                 firstMs[firstMs.size() / 2], firstMs.back());
     UninitQVTTSEngine();

@@ -44,7 +44,7 @@ std::string voiceNamed(const char *part)
 std::string makeText(int words)
 {
     static const char *const vocabulary[] = {
-        "the", "quick", "brown", "fox", "jumps", "over", "a", "lazy", "dog", "while",
+        "the",   "quick",  "brown",  "fox",  "jumps", "over", "a",  "lazy", "dog",  "while",
         "seven", "bright", "voices", "read", "every", "page", "of", "this", "long", "story"};
     std::string text;
     for (int i = 0; i < words; ++i) {
@@ -58,8 +58,8 @@ double cpuSeconds(int who)
 {
     rusage usage{};
     getrusage(who, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 } // namespace

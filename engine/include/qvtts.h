@@ -74,12 +74,12 @@ extern "C" {
 /* ------------------------------------------------------------------------ */
 
 typedef enum QVTTSVoiceEngineType {
-    QVTTSEngineNone = -4,           /* no voice selected yet */
-    QVTTSEngineEmptySlot = 0,       /* empty engine slot */
-    QVTTSEngineFamily1 = 1,         /* not provided by this library */
-    QVTTSEngineFamily2 = 2,         /* not provided by this library */
-    QVTTSEngineSpeechPlatform = 3,  /* the implemented family: every voice */
-    QVTTSEngineFamily4 = 4          /* not provided by this library */
+    QVTTSEngineNone = -4,          /* no voice selected yet */
+    QVTTSEngineEmptySlot = 0,      /* empty engine slot */
+    QVTTSEngineFamily1 = 1,        /* not provided by this library */
+    QVTTSEngineFamily2 = 2,        /* not provided by this library */
+    QVTTSEngineSpeechPlatform = 3, /* the implemented family: every voice */
+    QVTTSEngineFamily4 = 4         /* not provided by this library */
 } QVTTSVoiceEngineType;
 
 typedef enum QVTTSTextType {
@@ -95,7 +95,7 @@ typedef enum InitQVTTSEngineReturnValue {
 
 typedef enum QVTTSSpeakReturnValue {
     QVTTSSpeakSuccess = 0,
-    QVTTSSpeakNoChannelMemory = 1,    /* voices could not be enumerated */
+    QVTTSSpeakNoChannelMemory = 1, /* voices could not be enumerated */
     QVTTSSpeakInvalidText = 2,
     QVTTSSpeakZeroLengthText = 3,
     QVTTSSpeakVoiceDatabaseNotLoaded = 4,
@@ -107,15 +107,15 @@ typedef enum QVTTSSpeakReturnValue {
     QVTTSSpeakUnknownEncoding = 10,    /* the audio format was refused */
     QVTTSSpeakObjectNotFound = 11,     /* no voice of that name */
     QVTTSSpeakInterrupted = 12,
-    QVTTSSpeakVoiceNotPresent = 13,    /* the voice could not be selected */
+    QVTTSSpeakVoiceNotPresent = 13, /* the voice could not be selected */
     QVTTSSpeakWrongEventType = 14,
-    QVTTSSpeakEngineInUse = 15,        /* audio device busy */
+    QVTTSSpeakEngineInUse = 15, /* audio device busy */
     QVTTSSpeakNetworkFailed = 16,
     QVTTSSpeakQueueFull = 18,
     QVTTSSpeakTokenTimedOut = 19,
-    QVTTSSpeakInvalidArgument = 21,    /* output not attached; bad speak argument */
+    QVTTSSpeakInvalidArgument = 21, /* output not attached; bad speak argument */
     QVTTSSpeakOutOfMemory = 22,
-    QVTTSSpeakUndefinedError = 101     /* speech not resumed after queuing */
+    QVTTSSpeakUndefinedError = 101 /* speech not resumed after queuing */
 } QVTTSSpeakReturnValue;
 
 /* Pause and resume share one numbering; the library returns only 0 and the
@@ -166,9 +166,7 @@ typedef enum QVTTSStopReturnValue {
     QVTTSStopFailed = 6
 } QVTTSStopReturnValue;
 
-typedef enum QVTTSExportReturnValue {
-    QVTTSExportSuccess = 0
-} QVTTSExportReturnValue;
+typedef enum QVTTSExportReturnValue { QVTTSExportSuccess = 0 } QVTTSExportReturnValue;
 
 typedef enum QVTTSParamInfoReturnValue {
     QVTTSParamInfoSuccess = 0,
@@ -180,9 +178,7 @@ typedef enum QVTTSVoiceInfoReturnValue {
     QVTTSVoiceInfoNoVoice = 1
 } QVTTSVoiceInfoReturnValue;
 
-typedef enum UninitQVTTSEngineReturnValue {
-    QVTTSUninitSuccess = 0
-} UninitQVTTSEngineReturnValue;
+typedef enum UninitQVTTSEngineReturnValue { QVTTSUninitSuccess = 0 } UninitQVTTSEngineReturnValue;
 
 typedef enum LoadQVTTSUserDictReturnValue {
     QVTTSLoadDictSuccess = 0,
@@ -190,15 +186,15 @@ typedef enum LoadQVTTSUserDictReturnValue {
     QVTTSLoadDictInvalidArgument = 7,
     QVTTSLoadDictPhonemesNotConvertible = 8,
     QVTTSLoadDictUnknownPartOfSpeech = 10,
-    QVTTSLoadDictLexiconError = 11,     /* lexicon error 0x80045035 */
+    QVTTSLoadDictLexiconError = 11, /* lexicon error 0x80045035 */
     QVTTSLoadDictOutOfMemory = 12,
-    QVTTSLoadDictNoPhoneConverter = 13  /* or any other lexicon error */
+    QVTTSLoadDictNoPhoneConverter = 13 /* or any other lexicon error */
 } LoadQVTTSUserDictReturnValue;
 
 typedef enum UnloadQVTTSUserDictReturnValue {
     QVTTSUnloadDictSuccess = 0,
     QVTTSUnloadDictNotLoaded = 3,
-    QVTTSUnloadDictRemovalFailed = 4,   /* unknown keyword or removal refused */
+    QVTTSUnloadDictRemovalFailed = 4, /* unknown keyword or removal refused */
     QVTTSUnloadDictPhonemesNotConvertible = 5,
     QVTTSUnloadDictNoPhoneConverter = 6
 } UnloadQVTTSUserDictReturnValue;
@@ -206,14 +202,14 @@ typedef enum UnloadQVTTSUserDictReturnValue {
 /* Results of MSSAPIAddRemoveWord (a plain 32-bit integer). */
 enum {
     QVTTSWordSuccess = 0,
-    QVTTSWordRemovalRefused = 4,          /* remove mode */
+    QVTTSWordRemovalRefused = 4, /* remove mode */
     QVTTSWordRemovePhonemesNotConvertible = 5,
     QVTTSWordRemoveNoPhoneConverter = 6,
-    QVTTSWordInvalidArgument = 7,         /* add mode */
+    QVTTSWordInvalidArgument = 7, /* add mode */
     QVTTSWordAddPhonemesNotConvertible = 8,
-    QVTTSWordLexiconError = 11,           /* lexicon error 0x80045035 */
+    QVTTSWordLexiconError = 11, /* lexicon error 0x80045035 */
     QVTTSWordOutOfMemory = 12,
-    QVTTSWordAddNoPhoneConverter = 13     /* or any other lexicon error */
+    QVTTSWordAddNoPhoneConverter = 13 /* or any other lexicon error */
 };
 
 /* Parts of speech for lexicon entries. */
@@ -246,7 +242,8 @@ enum {
 /* ------------------------------------------------------------------------ */
 
 /* One voice. Allocated by the library with malloc; name separately. */
-typedef struct QVTTSVoiceInfo {
+typedef struct QVTTSVoiceInfo
+{
     QVTTSVoiceEngineType engineType; /* always 3 */
     char *name;                      /* UTF-8 description, NUL-terminated */
     int32_t attribute;               /* always -1; passed back to QVTTSSpeak */
@@ -257,14 +254,16 @@ typedef struct QVTTSVoiceInfo {
  * caller (allocated with malloc); the rest are the library's. The list is
  * walked by the count GetQVTTSInstalledVoices reported: the last node's next
  * link is not set. */
-typedef struct QVTTSVoiceInfoCollection {
+typedef struct QVTTSVoiceInfoCollection
+{
     struct QVTTSVoiceInfoCollection *next;
     QVTTSVoiceInfo *info;
 } QVTTSVoiceInfoCollection;
 
 /* The slot table: engine types 0 x18 then 1, 2, 4, 3; results 9 x21 then the
  * speech platform's start result (0 or 33). */
-typedef struct InitQVTTSEngineReturnValueEx {
+typedef struct InitQVTTSEngineReturnValueEx
+{
     QVTTSVoiceEngineType engineTypes[QVTTS_ENGINE_SLOTS];
     InitQVTTSEngineReturnValue results[QVTTS_ENGINE_SLOTS];
 } InitQVTTSEngineReturnValueEx;
@@ -301,9 +300,9 @@ QVTTS_EXPORT void CleanQVTTSInstalledVoicesRetrieval(QVTTSVoiceInfoCollection *f
  * 1 without writing anything when index is outside the catalogue (negative
  * included). Null output pointers are skipped. */
 QVTTS_EXPORT QVTTSVoiceInfoReturnValue GetQVTTSVoice(int32_t index,
-                                                     QVTTSVoiceEngineType *engineType,
-                                                     char *name, int32_t *nameLength,
-                                                     int32_t *attribute, uint16_t *language);
+                                                     QVTTSVoiceEngineType *engineType, char *name,
+                                                     int32_t *nameLength, int32_t *attribute,
+                                                     uint16_t *language);
 
 /* 16. Value ranges for engine type 3: writes the 32-bit value of parameter
  * (QVTTSParam*) to *out and returns 0; returns 1 for an unknown identifier.
@@ -331,30 +330,27 @@ QVTTS_EXPORT uint16_t GetSubLanguage(uint16_t language);
  * (may be null). Returns the library's slot table, valid and unchanged until
  * the next initialisation; the caller does not free it. Initialising again
  * appends the voices to the catalogue a second time. */
-QVTTS_EXPORT InitQVTTSEngineReturnValueEx *InitQVTTSEngineEx(HWND window,
-                                                             const char *const *configA,
-                                                             const char *const *configB);
+QVTTS_EXPORT InitQVTTSEngineReturnValueEx *
+InitQVTTSEngineEx(HWND window, const char *const *configA, const char *const *configB);
 
 /* 5. As InitQVTTSEngineEx, but writes the slot table into the caller's
  * arrays of 22 entries (null ones are skipped). */
 QVTTS_EXPORT void InitQVTTSEngineEx2(HWND window, const char *const *configA,
-                                     const char *const *configB,
-                                     QVTTSVoiceEngineType *engineTypes,
+                                     const char *const *configB, QVTTSVoiceEngineType *engineTypes,
                                      InitQVTTSEngineReturnValue *results);
 
 /* 18. As InitQVTTSEngineEx2, but does not hook the window: events then reach
  * the window as bare WM_APP messages and no callback is called. The 36
  * strings are not read. */
 QVTTS_EXPORT void InitQVTTSEngineEx3(
-    HWND window, const char *s1, const char *s2, const char *s3, const char *s4,
-    const char *s5, const char *s6, const char *s7, const char *s8, const char *s9,
-    const char *s10, const char *s11, const char *s12, const char *s13, const char *s14,
-    const char *s15, const char *s16, const char *s17, const char *s18, const char *s19,
-    const char *s20, const char *s21, const char *s22, const char *s23, const char *s24,
-    const char *s25, const char *s26, const char *s27, const char *s28, const char *s29,
-    const char *s30, const char *s31, const char *s32, const char *s33, const char *s34,
-    const char *s35, const char *s36, QVTTSVoiceEngineType *engineTypes,
-    InitQVTTSEngineReturnValue *results);
+    HWND window, const char *s1, const char *s2, const char *s3, const char *s4, const char *s5,
+    const char *s6, const char *s7, const char *s8, const char *s9, const char *s10,
+    const char *s11, const char *s12, const char *s13, const char *s14, const char *s15,
+    const char *s16, const char *s17, const char *s18, const char *s19, const char *s20,
+    const char *s21, const char *s22, const char *s23, const char *s24, const char *s25,
+    const char *s26, const char *s27, const char *s28, const char *s29, const char *s30,
+    const char *s31, const char *s32, const char *s33, const char *s34, const char *s35,
+    const char *s36, QVTTSVoiceEngineType *engineTypes, InitQVTTSEngineReturnValue *results);
 
 /* 6. Stops speech, releases the voice and output, empties the catalogue and
  * unloads the user dictionaries. The window hook stays installed (messages
@@ -386,20 +382,18 @@ QVTTS_EXPORT void SetMSSAPISpeakPunc(bool on);
  * not initialised. The library keeps nothing of the caller's strings. */
 QVTTS_EXPORT QVTTSSpeakReturnValue QVTTSSpeak(HWND window, QVTTSVoiceEngineType engineType,
                                               const char *voiceName, int32_t attribute,
-                                              uint16_t language, const char *text,
-                                              int32_t pitch, int32_t rate, int32_t volume,
-                                              int32_t reserved1, int32_t reserved2,
-                                              QVTTSTextType textType, int16_t audioFormat);
+                                              uint16_t language, const char *text, int32_t pitch,
+                                              int32_t rate, int32_t volume, int32_t reserved1,
+                                              int32_t reserved2, QVTTSTextType textType,
+                                              int16_t audioFormat);
 
 /* 10. Pauses the voice: 0, or 15 when the voice cannot pause (or the engine
  * is not initialised). */
-QVTTS_EXPORT QVTTSPauseReturnValue QVTTSPause(QVTTSVoiceEngineType engineType,
-                                              uint16_t language);
+QVTTS_EXPORT QVTTSPauseReturnValue QVTTSPause(QVTTSVoiceEngineType engineType, uint16_t language);
 
 /* 11. Resumes the voice: 0, or 97 when the voice cannot resume (or the engine
  * is not initialised). */
-QVTTS_EXPORT QVTTSResumeReturnValue QVTTSResume(QVTTSVoiceEngineType engineType,
-                                                uint16_t language);
+QVTTS_EXPORT QVTTSResumeReturnValue QVTTSResume(QVTTSVoiceEngineType engineType, uint16_t language);
 
 /* 12. Drops the text being spoken and everything queued: 0, or
  * QVTTSStopReturnValue for the platform's failure (6 when the engine is not
@@ -418,24 +412,23 @@ QVTTS_EXPORT void SetQVTTSOnExportCallBack(QVTTSExportCallBack callBack);
 /* 13. Renders text into the file outputFile; arguments 1-11 as QVTTSSpeak's
  * 2-12. */
 QVTTS_EXPORT QVTTSExportReturnValue QVTTSExportToFile(
-    QVTTSVoiceEngineType engineType, const char *voiceName, int32_t attribute,
-    uint16_t language, const char *text, int32_t pitch, int32_t rate, int32_t volume,
-    int32_t reserved1, int32_t reserved2, QVTTSTextType textType, const char *outputFile,
-    void *reserved3);
+    QVTTSVoiceEngineType engineType, const char *voiceName, int32_t attribute, uint16_t language,
+    const char *text, int32_t pitch, int32_t rate, int32_t volume, int32_t reserved1,
+    int32_t reserved2, QVTTSTextType textType, const char *outputFile, void *reserved3);
 
 /* 14. As QVTTSExportToFile with a stream format number. */
 QVTTS_EXPORT QVTTSExportReturnValue QVTTSExportToFileEx(
-    QVTTSVoiceEngineType engineType, const char *voiceName, int32_t attribute,
-    uint16_t language, const char *text, int32_t pitch, int32_t rate, int32_t volume,
-    int32_t reserved1, int32_t reserved2, QVTTSTextType textType, const char *outputFile,
-    int16_t audioFormat, const char *reservedText, int32_t reserved3, int32_t reserved4);
+    QVTTSVoiceEngineType engineType, const char *voiceName, int32_t attribute, uint16_t language,
+    const char *text, int32_t pitch, int32_t rate, int32_t volume, int32_t reserved1,
+    int32_t reserved2, QVTTSTextType textType, const char *outputFile, int16_t audioFormat,
+    const char *reservedText, int32_t reserved3, int32_t reserved4);
 
 /* 15. Renders text into a caller's buffer of *bufferSize bytes. */
-QVTTS_EXPORT QVTTSExportReturnValue QVTTSExportToBuffer(
-    QVTTSVoiceEngineType engineType, const char *voiceName, int32_t attribute,
-    uint16_t language, const char *text, char *buffer, int32_t *bufferSize, int32_t pitch,
-    int32_t rate, int32_t volume, int32_t value4, int32_t value5, int32_t value6,
-    int32_t value7, QVTTSTextType textType, void *reserved);
+QVTTS_EXPORT QVTTSExportReturnValue
+QVTTSExportToBuffer(QVTTSVoiceEngineType engineType, const char *voiceName, int32_t attribute,
+                    uint16_t language, const char *text, char *buffer, int32_t *bufferSize,
+                    int32_t pitch, int32_t rate, int32_t volume, int32_t value4, int32_t value5,
+                    int32_t value6, int32_t value7, QVTTSTextType textType, void *reserved);
 
 /* ------------------------------------------------------------------------ */
 /* Lexicon (arrives with the lexicon work; not exported yet)                 */
@@ -445,23 +438,18 @@ QVTTS_EXPORT QVTTSExportReturnValue QVTTSExportToBuffer(
  * phonemes (UTF-8, the language's phone set) in the user lexicon. language
  * and partOfSpeech are used as 16-bit values. No initialisation needed.
  * Returns a QVTTSWord* value. */
-QVTTS_EXPORT int32_t MSSAPIAddRemoveWord(const char *word, const char *phonemes,
-                                         uint32_t language, int32_t partOfSpeech,
-                                         unsigned char remove);
+QVTTS_EXPORT int32_t MSSAPIAddRemoveWord(const char *word, const char *phonemes, uint32_t language,
+                                         int32_t partOfSpeech, unsigned char remove);
 
 /* 7. Loads a user dictionary text under name and adds its words. The library
  * keeps the caller's text pointer (no copy): it must stay valid until the
  * dictionary is unloaded or the engine uninitialised. */
-QVTTS_EXPORT LoadQVTTSUserDictReturnValue LoadQVTTSUserDict(int32_t reserved1, const char *name,
-                                                            const char *reserved2,
-                                                            QVTTSVoiceEngineType engineType,
-                                                            uint16_t language,
-                                                            const char *reserved3,
-                                                            const char *text);
+QVTTS_EXPORT LoadQVTTSUserDictReturnValue LoadQVTTSUserDict(
+    int32_t reserved1, const char *name, const char *reserved2, QVTTSVoiceEngineType engineType,
+    uint16_t language, const char *reserved3, const char *text);
 
 /* 8. Removes the words of the dictionary loaded under name. */
-QVTTS_EXPORT UnloadQVTTSUserDictReturnValue UnloadQVTTSUserDict(int32_t reserved1,
-                                                                const char *name,
+QVTTS_EXPORT UnloadQVTTSUserDictReturnValue UnloadQVTTSUserDict(int32_t reserved1, const char *name,
                                                                 QVTTSVoiceEngineType engineType,
                                                                 uint16_t reserved2);
 

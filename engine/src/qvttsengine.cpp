@@ -32,8 +32,8 @@ const InitQVTTSEngineReturnValueEx &QVTTSEngine::initialise(HWND window, bool ho
         // Hooking the same window twice would make our procedure its own
         // "previous" one and recurse forever; a new window gets the old one
         // back first so that it keeps its own procedure.
-        if (m_hookedWindow && m_hookedWindow != window
-            && QVGetWindowProc(m_hookedWindow) == &QVTTSEngine::hookProcedure) {
+        if (m_hookedWindow && m_hookedWindow != window &&
+            QVGetWindowProc(m_hookedWindow) == &QVTTSEngine::hookProcedure) {
             QVSetWindowProc(m_hookedWindow, m_previousProcedure);
             m_hookedWindow = nullptr;
         }
@@ -78,8 +78,7 @@ void QVTTSEngine::startPlatform()
         m_output.reset();
 
     const qvsp::HResult notifyHr = m_voice->setNotifyWindowMessage(m_window, WM_APP, 0, 0);
-    const qvsp::HResult interestHr =
-        m_voice->setInterest(qvsp::kAllTtsEvents, qvsp::kAllTtsEvents);
+    const qvsp::HResult interestHr = m_voice->setInterest(qvsp::kAllTtsEvents, qvsp::kAllTtsEvents);
     const bool notifying = qvsp::succeeded(notifyHr) && qvsp::succeeded(interestHr);
     m_slotTable = QVTTSSlotTable::make(notifying ? QVTTSInitReady : QVTTSInitNoNotifications);
 }
@@ -176,12 +175,13 @@ QVTTSSpeakReturnValue QVTTSEngine::speak(int32_t engineType, const char *voiceNa
     if (rate != -1)
         m_voice->setRate(QVTTSProsody::percentToSteps(rate));
     if (volume != -1)
-        m_voice->setVolume(static_cast<unsigned short>(volume < 0 ? 0 : (volume > 100 ? 100 : volume)));
+        m_voice->setVolume(
+            static_cast<unsigned short>(volume < 0 ? 0 : (volume > 100 ? 100 : volume)));
 
     const std::u16string wide = QVTTSText::fromUtf8(handedOver);
     uint32_t stream = 0;
-    const qvsp::HResult speakHr = m_voice->speak(
-        wide, QVTTSProsody::speakFlags(textType, m_speakPunctuation), &stream);
+    const qvsp::HResult speakHr =
+        m_voice->speak(wide, QVTTSProsody::speakFlags(textType, m_speakPunctuation), &stream);
     if (!qvsp::succeeded(speakHr))
         return QVTTSResultMap::speakQueueFailure(speakHr);
     if (stream != 0)
@@ -216,7 +216,8 @@ QVTTSStopReturnValue QVTTSEngine::stop(int32_t engineType)
         return QVTTSStopSuccess;
     if (!m_voice)
         return QVTTSStopFailed;
-    const qvsp::HResult hr = m_voice->speak(std::u16string(), qvsp::kSpeakPurgeBeforeSpeak, nullptr);
+    const qvsp::HResult hr =
+        m_voice->speak(std::u16string(), qvsp::kSpeakPurgeBeforeSpeak, nullptr);
     // Events of dropped texts may still sit in the queue or arrive late;
     // delivering them would move a host's highlight over the next text or
     // end it early.
@@ -230,8 +231,7 @@ LRESULT QVTTSEngine::hookProcedure(HWND window, unsigned int msg, WPARAM wParam,
     return instance().windowProcedure(window, msg, wParam, lParam);
 }
 
-LRESULT QVTTSEngine::windowProcedure(HWND window, unsigned int msg, WPARAM wParam,
-                                     LPARAM lParam)
+LRESULT QVTTSEngine::windowProcedure(HWND window, unsigned int msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_APP:

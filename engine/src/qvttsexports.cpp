@@ -44,13 +44,13 @@ QVTTS_EXPORT void InitQVTTSEngineEx2(HWND window, const char *const *, const cha
 }
 
 QVTTS_EXPORT void InitQVTTSEngineEx3(
-    HWND window, const char *, const char *, const char *, const char *, const char *,
+    HWND window, const char *, const char *, const char *, const char *, const char *, const char *,
     const char *, const char *, const char *, const char *, const char *, const char *,
     const char *, const char *, const char *, const char *, const char *, const char *,
     const char *, const char *, const char *, const char *, const char *, const char *,
     const char *, const char *, const char *, const char *, const char *, const char *,
     const char *, const char *, const char *, const char *, const char *, const char *,
-    const char *, QVTTSVoiceEngineType *engineTypes, InitQVTTSEngineReturnValue *results)
+    QVTTSVoiceEngineType *engineTypes, InitQVTTSEngineReturnValue *results)
 {
     const InitQVTTSEngineReturnValueEx &table = QVTTSEngine::instance().initialise(window, false);
     QVTTSSlotTable::copyOut(table, engineTypes, results);
@@ -68,8 +68,8 @@ QVTTS_EXPORT QVTTSSpeakReturnValue QVTTSSpeak(HWND, QVTTSVoiceEngineType engineT
                                               int32_t volume, int32_t, int32_t,
                                               QVTTSTextType textType, int16_t audioFormat)
 {
-    return QVTTSEngine::instance().speak(engineType, voiceName, language, text, pitch, rate,
-                                         volume, textType, audioFormat);
+    return QVTTSEngine::instance().speak(engineType, voiceName, language, text, pitch, rate, volume,
+                                         textType, audioFormat);
 }
 
 QVTTS_EXPORT QVTTSPauseReturnValue QVTTSPause(QVTTSVoiceEngineType engineType, uint16_t)
@@ -87,9 +87,9 @@ QVTTS_EXPORT QVTTSStopReturnValue QVTTSStop(QVTTSVoiceEngineType engineType, uin
     return QVTTSEngine::instance().stop(engineType);
 }
 
-QVTTS_EXPORT QVTTSParamInfoReturnValue GetQVTTSEngineInfo(QVTTSVoiceEngineType engineType,
-                                                          uint16_t, int16_t parameter, void *out,
-                                                          int32_t, const char *)
+QVTTS_EXPORT QVTTSParamInfoReturnValue GetQVTTSEngineInfo(QVTTSVoiceEngineType engineType, uint16_t,
+                                                          int16_t parameter, void *out, int32_t,
+                                                          const char *)
 {
     if (engineType != QVTTSEngineSpeechPlatform)
         return QVTTSParamInfoSuccess;
@@ -112,9 +112,9 @@ QVTTS_EXPORT void SetQVTTSOnExportCallBack(QVTTSExportCallBack callBack)
 }
 
 QVTTS_EXPORT QVTTSVoiceInfoReturnValue GetQVTTSVoice(int32_t index,
-                                                     QVTTSVoiceEngineType *engineType,
-                                                     char *name, int32_t *nameLength,
-                                                     int32_t *attribute, uint16_t *language)
+                                                     QVTTSVoiceEngineType *engineType, char *name,
+                                                     int32_t *nameLength, int32_t *attribute,
+                                                     uint16_t *language)
 {
     const bool found = QVTTSEngine::instance().catalogue().copyOut(index, engineType, name,
                                                                    nameLength, attribute, language);

@@ -19,8 +19,7 @@ InitQVTTSEngineReturnValueEx QVTTSSlotTable::make(InitQVTTSEngineReturnValue pla
 }
 
 void QVTTSSlotTable::copyOut(const InitQVTTSEngineReturnValueEx &table,
-                             QVTTSVoiceEngineType *engineTypes,
-                             InitQVTTSEngineReturnValue *results)
+                             QVTTSVoiceEngineType *engineTypes, InitQVTTSEngineReturnValue *results)
 {
     if (engineTypes)
         std::copy(std::begin(table.engineTypes), std::end(table.engineTypes), engineTypes);

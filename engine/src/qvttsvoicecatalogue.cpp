@@ -45,8 +45,7 @@ const QVTTSVoiceInfo *QVTTSVoiceCatalogue::at(int32_t index) const
 }
 
 bool QVTTSVoiceCatalogue::copyOut(int32_t index, QVTTSVoiceEngineType *engineType, char *name,
-                                  int32_t *nameLength, int32_t *attribute,
-                                  uint16_t *language) const
+                                  int32_t *nameLength, int32_t *attribute, uint16_t *language) const
 {
     const QVTTSVoiceInfo *info = at(index);
     if (!info)

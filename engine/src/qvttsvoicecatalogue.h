@@ -29,8 +29,8 @@ public:
     const QVTTSVoiceInfo *at(int32_t index) const;
     // Writes voice index into the outputs; false (nothing written) when the
     // index is outside the catalogue.
-    bool copyOut(int32_t index, QVTTSVoiceEngineType *engineType, char *name,
-                 int32_t *nameLength, int32_t *attribute, uint16_t *language) const;
+    bool copyOut(int32_t index, QVTTSVoiceEngineType *engineType, char *name, int32_t *nameLength,
+                 int32_t *attribute, uint16_t *language) const;
     void clear();
 
 private:

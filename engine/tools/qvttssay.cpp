@@ -17,8 +17,8 @@
 
 namespace {
 
-std::string g_handedOver;          // the text as the voice receives it
-std::vector<size_t> g_unitToByte;  // UTF-16 unit index -> byte offset in g_handedOver
+std::string g_handedOver;         // the text as the voice receives it
+std::vector<size_t> g_unitToByte; // UTF-16 unit index -> byte offset in g_handedOver
 bool g_done = false;
 
 void usage(FILE *to)
@@ -41,8 +41,11 @@ void indexUnits(const std::string &text)
     g_unitToByte.clear();
     for (size_t i = 0; i < text.size();) {
         const unsigned char lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
-                                       : (lead >> 3) == 30 ? 4 : 1;
+        size_t length = lead < 0x80         ? 1
+                        : (lead >> 5) == 6  ? 2
+                        : (lead >> 4) == 14 ? 3
+                        : (lead >> 3) == 30 ? 4
+                                            : 1;
         if (i + length > text.size())
             length = 1;
         g_unitToByte.push_back(i);
@@ -83,7 +86,8 @@ bool parseInt(const char *text, long min, long max, int32_t &out)
 // whole-tone steps, truncated toward zero.
 std::string pitchMarkup(int32_t percent)
 {
-    const long steps = static_cast<long>(std::trunc(std::log(percent / 100.0) / std::log(1.1224620483)));
+    const long steps =
+        static_cast<long>(std::trunc(std::log(percent / 100.0) / std::log(1.1224620483)));
     return "<pitch middle = '" + std::to_string(steps) + "'/>";
 }
 
@@ -178,9 +182,9 @@ int main(int argc, char **argv)
     // front, so the printed words are taken from the same string.
     g_handedOver = pitch != -1 ? pitchMarkup(pitch) + text : text;
     indexUnits(g_handedOver);
-    const int result = QVTTSSpeak(window, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0,
-                                  text.c_str(), pitch, rate, volume, 0, 0, textType,
-                                  static_cast<int16_t>(format));
+    const int result =
+        QVTTSSpeak(window, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0, text.c_str(), pitch,
+                   rate, volume, 0, 0, textType, static_cast<int16_t>(format));
     if (result != QVTTSSpeakSuccess) {
         std::fprintf(stderr, "qvttssay: speaking failed with result %d\n", result);
         UninitQVTTSEngine();

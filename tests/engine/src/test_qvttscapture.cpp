@@ -56,8 +56,8 @@ public:
     // The captured texts, in the order they were spoken.
     QStringList files() const
     {
-        QStringList names = QDir(m_dir.path()).entryList({QStringLiteral("*.wav")}, QDir::Files,
-                                                         QDir::Name);
+        QStringList names =
+            QDir(m_dir.path()).entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name);
         for (QString &name : names)
             name = m_dir.filePath(name);
         return names;
@@ -77,8 +77,8 @@ TEST(QVTTSCaptureTest, RateVolumeAndFormatShapeTheAudio)
     const std::string voice = QVTTSTestHost::voiceContaining("English (America)");
     const char *text = "One two three four five six seven eight nine ten.";
     auto say = [&](int32_t rate, int32_t volume, int16_t format) {
-        return QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0, text, -1,
-                          rate, volume, 0, 0, QVTTSTextPlain, format);
+        return QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0, text, -1, rate,
+                          volume, 0, 0, QVTTSTextPlain, format);
     };
     ASSERT_EQ(say(-1, -1, -1), 0);  // the voice's normal rate
     ASSERT_EQ(say(350, -1, -1), 0); // fastest

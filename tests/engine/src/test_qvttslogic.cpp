@@ -27,8 +27,7 @@ using Values = std::map<std::u16string, std::u16string>;
 class TokenWithValues : public qvsp::VoiceToken
 {
 public:
-    explicit TokenWithValues(Values values,
-                             qvsp::HResult otherFailure = qvsp::kOk)
+    explicit TokenWithValues(Values values, qvsp::HResult otherFailure = qvsp::kOk)
         : m_values(std::move(values)), m_otherFailure(otherFailure)
     {
     }
@@ -69,9 +68,9 @@ TEST(QVTTSLanguageTest, BuildsAndSplitsIdentifiers)
 
 TEST(QVTTSProsodyTest, PercentagesBecomeWholeToneStepsTruncatedTowardZero)
 {
-    const std::pair<int, long> worked[] = {{30, -10}, {50, -6},  {70, -3}, {100, 0},
-                                           {150, 3},  {200, 6},  {300, 9}, {350, 10},
-                                           {99, 0},   {112, 0},  {113, 1}};
+    const std::pair<int, long> worked[] = {{30, -10}, {50, -6}, {70, -3}, {100, 0},
+                                           {150, 3},  {200, 6}, {300, 9}, {350, 10},
+                                           {99, 0},   {112, 0}, {113, 1}};
     for (const auto &[percent, steps] : worked)
         EXPECT_EQ(QVTTSProsody::percentToSteps(percent), steps) << percent;
     // No logarithm for these: the lowest step instead of undefined behaviour.
@@ -149,8 +148,12 @@ TEST(QVTTSTextTest, Utf8ToUtf16AndBack)
 TEST(QVTTSTextTest, MalformedInputCostsOneCharacterPerBadByte)
 {
     // Stray continuation, overlong slash, encoded surrogate, truncated tail.
-    EXPECT_EQ(QVTTSText::fromUtf8(std::string("a\x80" "b")), u"a\uFFFDb");
-    EXPECT_EQ(QVTTSText::fromUtf8(std::string("\xC0\xAF" "x")), u"\uFFFD\uFFFDx");
+    EXPECT_EQ(QVTTSText::fromUtf8(std::string("a\x80"
+                                              "b")),
+              u"a\uFFFDb");
+    EXPECT_EQ(QVTTSText::fromUtf8(std::string("\xC0\xAF"
+                                              "x")),
+              u"\uFFFD\uFFFDx");
     EXPECT_EQ(QVTTSText::fromUtf8(std::string("\xED\xA0\x80")), u"\uFFFD\uFFFD\uFFFD");
     EXPECT_EQ(QVTTSText::fromUtf8(std::string("ok\xE4\xB8")), u"ok\uFFFD\uFFFD");
     // Nothing is read past the given length.
@@ -219,10 +222,10 @@ TEST(QVTTSInstalledVoicesTest, CallerFirstNodeThenLibraryNodesFreedByCount)
 {
     std::vector<qvsp::VoiceTokenPtr> tokens;
     for (const char16_t *name : {u"One", u"Two", u"Three"})
-        tokens.push_back(std::make_shared<TokenWithValues>(
-            Values{{u"", name}}));
+        tokens.push_back(std::make_shared<TokenWithValues>(Values{{u"", name}}));
 
-    auto *first = static_cast<QVTTSVoiceInfoCollection *>(std::malloc(sizeof(QVTTSVoiceInfoCollection)));
+    auto *first =
+        static_cast<QVTTSVoiceInfoCollection *>(std::malloc(sizeof(QVTTSVoiceInfoCollection)));
     std::memset(first, 0xAB, sizeof *first);
     const uint32_t count = QVTTSInstalledVoices::fill(first, tokens, 0x0409);
     ASSERT_EQ(count, 3u);
@@ -238,7 +241,8 @@ TEST(QVTTSInstalledVoicesTest, CallerFirstNodeThenLibraryNodesFreedByCount)
     QVTTSInstalledVoices::clean(first, count); // the sanitizer build checks the frees
 
     // No voices: only the caller's node is freed, its info never touched.
-    auto *lonely = static_cast<QVTTSVoiceInfoCollection *>(std::malloc(sizeof(QVTTSVoiceInfoCollection)));
+    auto *lonely =
+        static_cast<QVTTSVoiceInfoCollection *>(std::malloc(sizeof(QVTTSVoiceInfoCollection)));
     lonely->info = reinterpret_cast<QVTTSVoiceInfo *>(0x1);
     EXPECT_EQ(QVTTSInstalledVoices::fill(lonely, {}, 0x0409), 0u);
     EXPECT_EQ(lonely->info, reinterpret_cast<QVTTSVoiceInfo *>(0x1));

@@ -15,8 +15,8 @@ TEST(QVTTSPauseTest, PauseHoldsWordsUntilResume)
     const QString text = QStringLiteral(
         "One two three four five six seven eight nine ten eleven twelve thirteen fourteen.");
     const QByteArray utf8 = text.toUtf8();
-    ASSERT_EQ(QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0,
-                         utf8.constData(), -1, -1, -1, 0, 0, QVTTSTextPlain, -1),
+    ASSERT_EQ(QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0, utf8.constData(),
+                         -1, -1, -1, 0, 0, QVTTSTextPlain, -1),
               0);
     ASSERT_TRUE(host.waitForCalls(2));
     ASSERT_EQ(QVTTSPause(QVTTSEngineSpeechPlatform, 0), 0);
@@ -36,10 +36,9 @@ TEST(QVTTSPauseTest, SpeakingResumesAPausedVoice)
     QVTTSTestHost host;
     const std::string voice = QVTTSTestHost::voiceContaining("English (America)");
     ASSERT_EQ(QVTTSPause(QVTTSEngineSpeechPlatform, 0), 0);
-    ASSERT_EQ(QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0, "Go on", -1,
-                         -1, -1, 0, 0, QVTTSTextPlain, -1),
+    ASSERT_EQ(QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0, "Go on", -1, -1,
+                         -1, 0, 0, QVTTSTextPlain, -1),
               0);
     ASSERT_TRUE(host.waitForEnds(1, 30000));
-    EXPECT_EQ(QVTTSTestHost::words(),
-              (std::vector<QVTTSTestHost::Pair>{{0, 1}, {3, 4}, {0, -1}}));
+    EXPECT_EQ(QVTTSTestHost::words(), (std::vector<QVTTSTestHost::Pair>{{0, 1}, {3, 4}, {0, -1}}));
 }

@@ -8,8 +8,8 @@
 
 #include <QString>
 
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 
@@ -24,8 +24,8 @@ QVTTSSpeakReturnValue speak(const std::string &voice, const QString &text, int32
                             QVTTSVoiceEngineType engine = QVTTSEngineSpeechPlatform)
 {
     const QByteArray utf8 = text.toUtf8();
-    return QVTTSSpeak(nullptr, engine, voice.c_str(), -1, 0, utf8.constData(), pitch, -1, -1, 0,
-                      0, type, format);
+    return QVTTSSpeak(nullptr, engine, voice.c_str(), -1, 0, utf8.constData(), pitch, -1, -1, 0, 0,
+                      type, format);
 }
 
 QString prefixFor(int steps)
@@ -69,7 +69,8 @@ TEST(QVTTSEngineTest, InitialisationReportsSlotsAndListsTheVoices)
     EXPECT_FALSE(QVTTSTestHost::voiceContaining(kEnglish).empty());
 
     // The installed-voices list is enumerated afresh but names the same voices.
-    auto *first = static_cast<QVTTSVoiceInfoCollection *>(std::malloc(sizeof(QVTTSVoiceInfoCollection)));
+    auto *first =
+        static_cast<QVTTSVoiceInfoCollection *>(std::malloc(sizeof(QVTTSVoiceInfoCollection)));
     uint32_t listed = 0;
     ASSERT_EQ(GetQVTTSInstalledVoices(first, &listed), 0);
     ASSERT_EQ(listed, count);
@@ -105,7 +106,8 @@ TEST(QVTTSEngineTest, HelpersAndForeignEngineTypes)
 
     QVTTSTestHost host;
     const std::string voice = QVTTSTestHost::voiceContaining(kEnglish);
-    EXPECT_EQ(speak(voice, QStringLiteral("Nothing"), -1, QVTTSTextPlain, -1, QVTTSEngineFamily2), 0);
+    EXPECT_EQ(speak(voice, QStringLiteral("Nothing"), -1, QVTTSTextPlain, -1, QVTTSEngineFamily2),
+              0);
     EXPECT_EQ(QVTTSPause(QVTTSEngineFamily4, 0), 0);
     EXPECT_EQ(QVTTSResume(QVTTSEngineFamily1, 0), 0);
     EXPECT_EQ(QVTTSStop(QVTTSEngineNone, 0), 0);
@@ -126,11 +128,11 @@ TEST(QVTTSEngineTest, RefusedSpeakRequests)
     EXPECT_EQ(speak("", QStringLiteral("Hello")), 11);
     // A-law is refused by the output.
     EXPECT_EQ(speak(voice, QStringLiteral("Hello"), -1, QVTTSTextPlain, 41), 10);
-    EXPECT_EQ(QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0, nullptr, -1,
-                         -1, -1, 0, 0, QVTTSTextPlain, -1),
+    EXPECT_EQ(QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0, nullptr, -1, -1,
+                         -1, 0, 0, QVTTSTextPlain, -1),
               9);
-    EXPECT_EQ(QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, nullptr, -1, 0, "Hello", -1, -1, -1,
-                         0, 0, QVTTSTextPlain, -1),
+    EXPECT_EQ(QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, nullptr, -1, 0, "Hello", -1, -1, -1, 0,
+                         0, QVTTSTextPlain, -1),
               9);
     EXPECT_EQ(QVTTSStop(QVTTSEngineSpeechPlatform, 0), 0); // nothing speaking
     host.pump(300);
@@ -202,7 +204,7 @@ TEST(QVTTSEngineTest, XmlPositionsCountTheMarkup)
     ASSERT_TRUE(host.waitForEnds(1));
     std::vector<Pair> expected;
     for (const QString &word : {QStringLiteral(">Hello<"), QStringLiteral(">big<"),
-                               QStringLiteral(">wide<"), QStringLiteral(" world")}) {
+                                QStringLiteral(">wide<"), QStringLiteral(" world")}) {
         const int first = int(text.indexOf(word)) + 1;
         expected.emplace_back(first, first + int(word.size()) - 3 + (word[0] == u' ' ? 1 : 0));
     }
