@@ -202,6 +202,9 @@ void VocalyneSpeakController::speak(bool fromCursor)
     if (m_speakingEditor) {
         QVTTSStop(engineType, edit->langId());
         m_paused = false;
+        // The word highlight is a selection; left in place it would make
+        // this Speak read just that word instead of the document.
+        dropWordHighlight(m_speakingEditor);
     }
     m_speakingEditor = edit;
 
@@ -348,6 +351,20 @@ void VocalyneSpeakController::highlightWord(VocalyneDocumentEdit *edit, int firs
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
     edit->setTextCursor(cursor);
+    m_highlightEditor = edit;
+    m_highlightFrom = from;
+    m_highlightTo = to;
+}
+
+void VocalyneSpeakController::dropWordHighlight(VocalyneDocumentEdit *edit)
+{
+    if (!edit || edit != m_highlightEditor)
+        return;
+    const QTextCursor cursor = edit->textCursor();
+    if (cursor.hasSelection() && cursor.selectionStart() == m_highlightFrom
+        && cursor.selectionEnd() == m_highlightTo)
+        highlightWord(edit, 0, -1);
+    m_highlightEditor = nullptr;
 }
 
 // ---- Voice controls ---------------------------------------------------------

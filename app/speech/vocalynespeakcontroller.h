@@ -125,6 +125,7 @@ private:
     void showStatus(const char *text);
     void showError(const QString &text);
     void bringUpWindow();
+    void dropWordHighlight(VocalyneDocumentEdit *edit);
     int voiceComboIndex(const QString &voiceName, qint16 engineTypeId) const;
     void loadControls(VocalyneDocumentEdit *edit, int entry);
     EditorSpeech &recordFor(VocalyneDocumentEdit *edit);
@@ -136,6 +137,11 @@ private:
     // Set while a document's values are loaded into the controls, so the
     // controls' change signals do not write them back as edits.
     bool m_loadingControls = false;
+    // The word selection highlightWord made last, to tell it from a
+    // selection of the user's.
+    QPointer<VocalyneDocumentEdit> m_highlightEditor;
+    int m_highlightFrom = -1;
+    int m_highlightTo = -1;
     VocalyneSpeechTextBuilder m_builder;
     QHash<const VocalyneDocumentEdit *, EditorSpeech> m_speeches;
 };
