@@ -18,7 +18,10 @@ class QTextStream;
 /// A speech document: the global voice, sections, elements, bookmarks and
 /// the text they refer to. Positions are UTF-16 code-unit offsets into the
 /// document's plain text. The lists are kept sorted by start position (stable)
-/// by the add operations; read() takes a file's records as they stand.
+/// by the add operations; read() takes a file's records as they stand, so a
+/// loaded list may be unsorted and hold ranges that are inverted (fromChar >
+/// toChar) or reach past the text. The model's own operations cope with them;
+/// other readers of positions clamp them to the text (sectionText() does).
 class QVT2SDocument
 {
 public:

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int MaxNesting = 256;
+
 const QString RootTag = QStringLiteral("QVT2SDoc");
 const QString GlobalVoiceTag = QStringLiteral("QVT2SGlobalVoice");
 const QString SectionsTag = QStringLiteral("QVT2SSpeechSections");
@@ -126,7 +128,9 @@ struct DomReleaser
 bool QVT2SDocument::read(const QByteArray &bytes)
 {
     DomReleaser releaser{m_dom};
-    if (!m_dom.setContent(bytes, false))
+    // A real document nests three levels deep; 256 leaves room for any
+    // wrapping a tool may add without letting the parser run for minutes.
+    if (!T2SXml::nestingWithin(bytes, MaxNesting) || !m_dom.setContent(bytes, false))
         return false;
 
     const QDomElement voice = onlyElement(m_dom, GlobalVoiceTag);

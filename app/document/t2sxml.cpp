@@ -115,3 +115,24 @@ QString T2SXml::elementText(const QByteArray &bytes, const QString &name)
     }
     return QString();
 }
+
+bool T2SXml::nestingWithin(const QByteArray &bytes, int maxDepth)
+{
+    QXmlStreamReader reader(bytes);
+    reader.setNamespaceProcessing(false);
+    int depth = 0;
+    while (!reader.atEnd() && !reader.hasError()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > maxDepth)
+                return false;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}

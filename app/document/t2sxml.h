@@ -36,6 +36,12 @@ public:
     /// stay valid.
     static QString xmlSafe(const QString &text);
 
+    /// False when elements in the XML bytes nest deeper than maxDepth. The
+    /// DOM parser slows down with the square of the nesting depth, so a
+    /// damaged or hostile file is turned away before it reaches the parser.
+    /// Bytes that do not parse are left for the DOM parser to reject.
+    static bool nestingWithin(const QByteArray &bytes, int maxDepth);
+
     /// The text of the only element named name in the XML bytes, read with
     /// white space kept exactly (the DOM parser drops text that is only white
     /// space). Empty when the bytes do not parse.

@@ -269,4 +269,16 @@ TEST(T2SFile, GarbageIsRejected)
     EXPECT_FALSE(doc.read(QByteArray("<!DOCTYPE a [<!ENTITY e \"&e;\">]><a>&e;</a>")));
 }
 
+TEST(T2SFile, DeepNestingIsTurnedAwayButModestWrappingIsRead)
+{
+    const QByteArray valid = file(Voice, Empty, Empty, Empty);
+    QVT2SDocument doc;
+    EXPECT_TRUE(
+        doc.read(QByteArray("<a>").repeated(200) + valid + QByteArray("</a>").repeated(200)));
+    // Without a limit the parser would take minutes over this.
+    const int depth = 100000;
+    EXPECT_FALSE(
+        doc.read(QByteArray("<a>").repeated(depth) + valid + QByteArray("</a>").repeated(depth)));
+}
+
 } // namespace
