@@ -48,9 +48,13 @@ const InitQVTTSEngineReturnValueEx &QVTTSEngine::initialise(HWND window, bool ho
     // The catalogue is appended to, never emptied: a host initialising twice
     // sees its voices twice.
     m_retrievalCount = 0;
-    std::vector<qvsp::VoiceTokenPtr> tokens;
-    if (qvsp::succeeded(qvsp::enumerateVoiceTokens(tokens)))
-        m_retrievalCount = m_catalogue.append(tokens, qvsp::userInterfaceLanguage());
+    try {
+        std::vector<qvsp::VoiceTokenPtr> tokens;
+        if (qvsp::succeeded(qvsp::enumerateVoiceTokens(tokens)))
+            m_retrievalCount = m_catalogue.append(tokens, qvsp::userInterfaceLanguage());
+    } catch (...) {
+        // Out of memory while listing: the voices listed so far stay.
+    }
     return m_slotTable;
 }
 
@@ -65,7 +69,12 @@ void QVTTSEngine::startPlatform()
     m_discardThrough = 0;
 
     qvsp::HResult hr = qvsp::kOk;
-    m_voice = qvsp::createVoice(&hr);
+    try {
+        m_voice = qvsp::createVoice(&hr);
+    } catch (...) {
+        // No thread or no memory for the voice: the same as no voice.
+        hr = qvsp::kFail;
+    }
     if (!m_voice || !qvsp::succeeded(hr)) {
         // Without a voice nothing can be spoken; the slot says so.
         m_voice.reset();
@@ -73,7 +82,11 @@ void QVTTSEngine::startPlatform()
         return;
     }
     qvsp::HResult outputHr = qvsp::kOk;
-    m_output = qvsp::createDefaultAudioOutput(&outputHr);
+    try {
+        m_output = qvsp::createDefaultAudioOutput(&outputHr);
+    } catch (...) {
+        outputHr = qvsp::kFail;
+    }
     if (!qvsp::succeeded(outputHr))
         m_output.reset();
 
@@ -235,7 +248,13 @@ LRESULT QVTTSEngine::windowProcedure(HWND window, unsigned int msg, WPARAM wPara
 {
     switch (msg) {
     case WM_APP:
-        drainEvents();
+        try {
+            drainEvents();
+        } catch (...) {
+            // The host's own procedure still gets the message; the events
+            // left in the queue come with the next notification.
+            m_draining = false;
+        }
         break;
     case QVTTS_WORD_MESSAGE:
         if (m_wordCallBack)

@@ -8,6 +8,32 @@
 #include "qvttslanguage.h"
 #include "qvttsslottable.h"
 
+#include <new>
+
+namespace {
+
+// Nothing may throw across the C interface: a failed allocation or a thread
+// the system refuses becomes the call's failure result instead of
+// terminating the host.
+template <typename Call, typename Result>
+Result guarded(Call call, Result onFailure, Result onOutOfMemory)
+{
+    try {
+        return call();
+    } catch (const std::bad_alloc &) {
+        return onOutOfMemory;
+    } catch (...) {
+        return onFailure;
+    }
+}
+
+template <typename Call, typename Result> Result guarded(Call call, Result onFailure)
+{
+    return guarded(call, onFailure, onFailure);
+}
+
+} // namespace
+
 extern "C" {
 
 QVTTS_EXPORT uint32_t GetQVTTSNumVoices(void)
@@ -18,7 +44,8 @@ QVTTS_EXPORT uint32_t GetQVTTSNumVoices(void)
 QVTTS_EXPORT QVTTSVoiceInfoReturnValue GetQVTTSInstalledVoices(QVTTSVoiceInfoCollection *first,
                                                                uint32_t *count)
 {
-    return QVTTSEngine::instance().installedVoices(first, count);
+    return guarded([&] { return QVTTSEngine::instance().installedVoices(first, count); },
+                   QVTTSVoiceInfoSuccess);
 }
 
 QVTTS_EXPORT void CleanQVTTSInstalledVoicesRetrieval(QVTTSVoiceInfoCollection *first)
@@ -31,16 +58,18 @@ QVTTS_EXPORT InitQVTTSEngineReturnValueEx *InitQVTTSEngineEx(HWND window, const 
 {
     // The record is the engine's own; hosts read it until the next
     // initialisation.
-    return const_cast<InitQVTTSEngineReturnValueEx *>(
-        &QVTTSEngine::instance().initialise(window, true));
+    QVTTSEngine &engine = QVTTSEngine::instance();
+    guarded([&] { return &engine.initialise(window, true); }, &engine.slotTable());
+    return const_cast<InitQVTTSEngineReturnValueEx *>(&engine.slotTable());
 }
 
 QVTTS_EXPORT void InitQVTTSEngineEx2(HWND window, const char *const *, const char *const *,
                                      QVTTSVoiceEngineType *engineTypes,
                                      InitQVTTSEngineReturnValue *results)
 {
-    const InitQVTTSEngineReturnValueEx &table = QVTTSEngine::instance().initialise(window, true);
-    QVTTSSlotTable::copyOut(table, engineTypes, results);
+    QVTTSEngine &engine = QVTTSEngine::instance();
+    guarded([&] { return &engine.initialise(window, true); }, &engine.slotTable());
+    QVTTSSlotTable::copyOut(engine.slotTable(), engineTypes, results);
 }
 
 QVTTS_EXPORT void InitQVTTSEngineEx3(
@@ -52,8 +81,9 @@ QVTTS_EXPORT void InitQVTTSEngineEx3(
     const char *, const char *, const char *, const char *, const char *, const char *,
     QVTTSVoiceEngineType *engineTypes, InitQVTTSEngineReturnValue *results)
 {
-    const InitQVTTSEngineReturnValueEx &table = QVTTSEngine::instance().initialise(window, false);
-    QVTTSSlotTable::copyOut(table, engineTypes, results);
+    QVTTSEngine &engine = QVTTSEngine::instance();
+    guarded([&] { return &engine.initialise(window, false); }, &engine.slotTable());
+    QVTTSSlotTable::copyOut(engine.slotTable(), engineTypes, results);
 }
 
 QVTTS_EXPORT UninitQVTTSEngineReturnValue UninitQVTTSEngine(void)
@@ -68,23 +98,30 @@ QVTTS_EXPORT QVTTSSpeakReturnValue QVTTSSpeak(HWND, QVTTSVoiceEngineType engineT
                                               int32_t volume, int32_t, int32_t,
                                               QVTTSTextType textType, int16_t audioFormat)
 {
-    return QVTTSEngine::instance().speak(engineType, voiceName, language, text, pitch, rate, volume,
-                                         textType, audioFormat);
+    return guarded(
+        [&] {
+            return QVTTSEngine::instance().speak(engineType, voiceName, language, text, pitch, rate,
+                                                 volume, textType, audioFormat);
+        },
+        QVTTSSpeakEngineInternalError, QVTTSSpeakOutOfMemory);
 }
 
 QVTTS_EXPORT QVTTSPauseReturnValue QVTTSPause(QVTTSVoiceEngineType engineType, uint16_t)
 {
-    return QVTTSEngine::instance().pause(engineType);
+    return guarded([&] { return QVTTSEngine::instance().pause(engineType); },
+                   QVTTSPauseUndefinedError);
 }
 
 QVTTS_EXPORT QVTTSResumeReturnValue QVTTSResume(QVTTSVoiceEngineType engineType, uint16_t)
 {
-    return QVTTSEngine::instance().resume(engineType);
+    return guarded([&] { return QVTTSEngine::instance().resume(engineType); },
+                   QVTTSResumeUndefinedError);
 }
 
 QVTTS_EXPORT QVTTSStopReturnValue QVTTSStop(QVTTSVoiceEngineType engineType, uint16_t)
 {
-    return QVTTSEngine::instance().stop(engineType);
+    return guarded([&] { return QVTTSEngine::instance().stop(engineType); }, QVTTSStopFailed,
+                   QVTTSStopOutOfMemory);
 }
 
 QVTTS_EXPORT QVTTSParamInfoReturnValue GetQVTTSEngineInfo(QVTTSVoiceEngineType engineType, uint16_t,

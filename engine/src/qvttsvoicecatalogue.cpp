@@ -20,20 +20,28 @@ uint32_t QVTTSVoiceCatalogue::append(const std::vector<qvsp::VoiceTokenPtr> &tok
         std::string description;
         if (!token || !QVTTSVoiceDescription::read(*token, uiLanguage, description))
             continue;
-        append(description);
-        ++added;
+        if (append(description))
+            ++added;
     }
     return added;
 }
 
-void QVTTSVoiceCatalogue::append(const std::string &description)
+bool QVTTSVoiceCatalogue::append(const std::string &description)
 {
     QVTTSVoiceInfo info;
     info.engineType = QVTTSEngineSpeechPlatform;
     info.name = strdup(description.c_str());
     info.attribute = -1;
     info.language = 0;
-    m_entries.push_back(info);
+    if (!info.name)
+        return false;
+    try {
+        m_entries.push_back(info);
+    } catch (...) {
+        std::free(info.name);
+        throw;
+    }
+    return true;
 }
 
 const QVTTSVoiceInfo *QVTTSVoiceCatalogue::at(int32_t index) const

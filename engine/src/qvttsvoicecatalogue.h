@@ -23,7 +23,8 @@ public:
 
     // Appends every token whose description can be read; returns how many.
     uint32_t append(const std::vector<qvsp::VoiceTokenPtr> &tokens, uint16_t uiLanguage);
-    void append(const std::string &description);
+    // false when there was no memory for the name.
+    bool append(const std::string &description);
 
     uint32_t size() const { return static_cast<uint32_t>(m_entries.size()); }
     const QVTTSVoiceInfo *at(int32_t index) const;
