@@ -67,8 +67,9 @@ public:
     /// Parses a whole .t2s file. Returns false on any format fault; lists
     /// already replaced by earlier steps stay replaced. Records are taken as
     /// they stand (file order, not checked against the content); a negative
-    /// position makes the file invalid. Values are stored without going
-    /// through the virtual setters: loading a file is not an edit.
+    /// position makes the file invalid, and so does nesting deeper than 256
+    /// elements. Values are stored without going through the virtual
+    /// setters: loading a file is not an edit.
     bool read(const QByteArray &bytes);
     /// Serialises the document with content as its text, in UTF-8 without an
     /// XML declaration. Characters that XML cannot carry (control characters
