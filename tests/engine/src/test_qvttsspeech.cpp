@@ -289,6 +289,26 @@ TEST(QVTTSEngineTest, StopDropsEverythingQueued)
     EXPECT_EQ(QVTTSTestHost::words().size(), 3u);
 }
 
+TEST(QVTTSEngineTest, StopFromTheWordCallbackEndsDeliveryAtOnce)
+{
+    QVTTSTestHost host;
+    const std::string voice = QVTTSTestHost::voiceContaining(kEnglish);
+    // With the fast output many words wait in the queue at once; the ones
+    // behind the stop must not be delivered by the drain already under way.
+    SetQVTTSOnWordCallBack([](int first, int last) {
+        QVTTSTestHost::words().emplace_back(first, last);
+        if (QVTTSTestHost::words().size() == 3)
+            QVTTSStop(QVTTSEngineSpeechPlatform, 0);
+    });
+    QString text;
+    for (int i = 0; i < 50; ++i)
+        text += QStringLiteral("Many small words follow here. ");
+    ASSERT_EQ(speak(voice, text), 0);
+    ASSERT_TRUE(host.waitForCalls(3));
+    host.pump(500);
+    EXPECT_EQ(QVTTSTestHost::words().size(), 3u);
+}
+
 TEST(QVTTSEngineTest, UnhookedInitialisationAndTheExportMessage)
 {
     QVTTSTestHost host;
