@@ -130,6 +130,7 @@ void AudioPlayer::run()
             continue;
         }
         if (m_paused) {
+            m_draining = false;
             if (!m_sinkPaused) {
                 m_sinkPaused = true;
                 lock.unlock();
@@ -150,14 +151,30 @@ void AudioPlayer::run()
         if (m_queue.empty()) {
             if (m_scheduled.empty()) {
                 m_cv.wait(lock);
-            } else {
-                // Events wait for audio the device still holds.
-                m_cv.wait_for(lock, std::chrono::milliseconds(10));
-                lock.unlock();
-                emitDue(false);
+                continue;
             }
+            // Events wait for audio the device still holds. A device that
+            // has run dry may keep reporting its last latency, so once the
+            // audio it held must have played, the events go out anyway.
+            lock.unlock();
+            const auto now = std::chrono::steady_clock::now();
+            if (!m_draining) {
+                m_draining = true;
+                const uint64_t held = m_sink ? m_sink->latencyBytes() : 0;
+                const uint64_t perSecond = uint64_t(std::max(1, m_sinkFormat.bytesPerSecond()));
+                m_drainDeadline = now + std::chrono::microseconds(held * 1000000 / perSecond) +
+                                  std::chrono::milliseconds(20);
+            }
+            lock.lock();
+            m_cv.wait_for(lock, std::chrono::milliseconds(10));
+            const bool newWork = !m_queue.empty() || m_paused || m_stop ||
+                                 m_generation != m_seenGeneration;
+            lock.unlock();
+            if (!newWork)
+                emitDue(std::chrono::steady_clock::now() >= m_drainDeadline);
             continue;
         }
+        m_draining = false;
         Item item = std::move(m_queue.front());
         m_queue.pop_front();
         m_queuedBytes -= item.bytes.size();
@@ -277,13 +294,13 @@ void AudioPlayer::emitDue(bool all)
 {
     if (m_scheduled.empty())
         return;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_paused)
+            return; // a paused voice holds its events too
+    }
     uint64_t played = m_written;
     if (!all) {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_paused)
-                return; // a paused voice holds its events too
-        }
         if (m_sink)
             played -= std::min(m_written, m_sink->latencyBytes());
     }

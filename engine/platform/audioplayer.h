@@ -6,6 +6,7 @@
 #include "platformaudiooutput.h"
 #include "speechplatform.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -99,6 +100,8 @@ private:
     uint64_t m_written = 0;
     uint64_t m_streamBase = 0;
     std::deque<Scheduled> m_scheduled;
+    bool m_draining = false; // nothing left to write; waiting for the device
+    std::chrono::steady_clock::time_point m_drainDeadline;
 
     std::thread m_thread;
 };
