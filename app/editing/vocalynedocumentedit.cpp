@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <limits>
 
 namespace {
 
@@ -76,6 +77,50 @@ const QTextCharFormat &elementFormat(bool enabled)
     return enabled ? on : off;
 }
 
+template<typename Ranges>
+bool rangesOrdered(const Ranges &ranges)
+{
+    for (qsizetype i = 0; i < ranges.size(); ++i) {
+        if (ranges.at(i).fromChar > ranges.at(i).toChar)
+            return false;
+        if (i > 0 && (ranges.at(i - 1).fromChar > ranges.at(i).fromChar ||
+                      ranges.at(i - 1).toChar > ranges.at(i).toChar))
+            return false;
+    }
+    return true;
+}
+
+bool elementsOrdered(const QList<QVT2SElement> &elements)
+{
+    for (qsizetype i = 1; i < elements.size(); ++i) {
+        if (elements.at(i - 1).afterChar > elements.at(i).afterChar)
+            return false;
+    }
+    return true;
+}
+
+// The first range that an edit at from can have touched: a cursor below the
+// edit never moves, one at it moves when text is inserted there.
+template<typename Ranges>
+int firstTouchedRange(const Ranges &ranges, bool ordered, quint32 from)
+{
+    if (!ordered || from == 0)
+        return 0;
+    const auto it = std::partition_point(ranges.cbegin(), ranges.cend(),
+                                         [from](const auto &r) { return r.toChar < from; });
+    return int(it - ranges.cbegin());
+}
+
+int firstTouchedElement(const QList<QVT2SElement> &elements, bool ordered, quint32 from)
+{
+    if (!ordered || from == 0)
+        return 0;
+    const auto it = std::partition_point(
+        elements.cbegin(), elements.cend(),
+        [from](const QVT2SElement &e) { return quint64(e.afterChar) + 1 < from; });
+    return int(it - elements.cbegin());
+}
+
 template<typename List>
 void removeIndexes(List &list, const QList<int> &ascending)
 {
@@ -111,8 +156,11 @@ VocalyneDocumentEdit::VocalyneDocumentEdit(QWidget *parent,
       m_mainWindow(mainWindow),
       m_bookmarkTable(bookmarkTable),
       m_sectionTable(sectionTable),
-      m_serial(nextSerial())
+      m_serial(nextSerial()),
+      m_positionSource(VocalyneManagerTables::SharedPositionSource::create())
 {
+    m_positionSource->bookmarks = &m_bookmarks;
+    m_positionSource->sections = &m_sections;
     setObjectName(QStringLiteral("VocalyneDocumentEdit"));
     setOwner(this);
     m_cursor = QTextCursor(document());
@@ -146,6 +194,9 @@ VocalyneDocumentEdit::VocalyneDocumentEdit(QWidget *parent,
 
 VocalyneDocumentEdit::~VocalyneDocumentEdit()
 {
+    // Table cells may outlive the editor; they must stop reading its lists.
+    m_positionSource->bookmarks = nullptr;
+    m_positionSource->sections = nullptr;
     setOwner(nullptr);
 }
 
@@ -245,6 +296,8 @@ void VocalyneDocumentEdit::connectSignals()
 {
     connect(this, &QWidget::customContextMenuRequested, this,
             &VocalyneDocumentEdit::showContextMenu);
+    connect(document(), &QTextDocument::contentsChange, this,
+            &VocalyneDocumentEdit::noteContentsChange);
     connect(document(), &QTextDocument::contentsChanged, this,
             &VocalyneDocumentEdit::documentWasModified);
     connect(this, &QTextEdit::cursorPositionChanged, this,
@@ -348,19 +401,30 @@ void VocalyneDocumentEdit::refreshHighlights()
     m_highlightBookmarks = int(m_bookmarks.size());
     m_highlightSections = int(m_sections.size());
     m_highlightElements = int(m_elements.size());
+    m_bookmarksOrdered = rangesOrdered(m_bookmarks);
+    m_sectionsOrdered = rangesOrdered(m_sections);
+    m_elementsOrdered = elementsOrdered(m_elements);
+    // List values beyond the text were clamped in the cursors: read all of
+    // them back on the next edit.
+    m_dirtyFrom = 0;
     setExtraSelections(highlights);
 
     if (!isCurrentEditor())
         return;
-    VocalyneManagerTables::fillBookmarks(m_bookmarkTable, m_bookmarks);
-    VocalyneManagerTables::fillSections(m_sectionTable, m_sections);
+    VocalyneManagerTables::fillBookmarks(m_bookmarkTable, m_bookmarks, m_positionSource);
+    VocalyneManagerTables::fillSections(m_sectionTable, m_sections, m_positionSource);
     for (QTableWidget *table : {m_bookmarkTable, m_sectionTable}) {
         if (table)
             table->setProperty(RowsOwnerProperty, m_serial);
     }
 }
 
-void VocalyneDocumentEdit::syncPositions()
+void VocalyneDocumentEdit::noteContentsChange(int from, int, int)
+{
+    m_dirtyFrom = std::min(m_dirtyFrom, std::max(0, from));
+}
+
+void VocalyneDocumentEdit::syncPositionsFrom(int from)
 {
     // Lists changed behind the highlights' back (a file was read, records
     // removed by index): the highlights no longer belong to the entities with
@@ -372,45 +436,57 @@ void VocalyneDocumentEdit::syncPositions()
         return;
     }
 
+    // Entities wholly before the edit kept their positions; on a keystroke
+    // near the end of a long document almost nothing is read back.
+    const quint32 start = quint32(std::max(0, from));
     const int nB = m_highlightBookmarks;
     const int nS = m_highlightSections;
+    const int nE = m_highlightElements;
     QList<int> goneBookmarks, goneSections, goneElements;
-    QList<int> movedBookmarks, movedSections;
-    for (int i = 0; i < m_highlights.size(); ++i) {
+    // First and last rows whose positions moved.
+    int bookmarkRows[2] = {-1, -1};
+    int sectionRows[2] = {-1, -1};
+    auto moved = [](int (&rows)[2], int row) {
+        if (rows[0] < 0)
+            rows[0] = row;
+        rows[1] = row;
+    };
+    auto span = [this](int i) {
         const QTextCursor &cursor = m_highlights.at(i).cursor;
-        const quint32 anchor = quint32(cursor.anchor());
-        const quint32 position = quint32(cursor.position());
-        const bool gone = anchor == position;
-        if (i < nB) {
-            if (gone) {
-                goneBookmarks.append(i);
-                continue;
-            }
-            QVT2SBookmark &bookmark = m_bookmarks[i];
-            if (bookmark.fromChar != anchor || bookmark.toChar != position) {
-                bookmark.fromChar = anchor;
-                bookmark.toChar = position;
-                movedBookmarks.append(i);
-            }
-        } else if (i < nB + nS) {
-            const int index = i - nB;
-            if (gone) {
-                goneSections.append(index);
-                continue;
-            }
-            QVT2SSection &section = m_sections[index];
-            if (section.fromChar != anchor || section.toChar != position) {
-                section.fromChar = anchor;
-                section.toChar = position;
-                movedSections.append(index);
-            }
-        } else {
-            const int index = i - nB - nS;
-            if (gone)
-                goneElements.append(index);
-            else if (m_elements.at(index).afterChar != anchor)
-                m_elements[index].afterChar = anchor;
+        return std::pair<quint32, quint32>(quint32(cursor.anchor()), quint32(cursor.position()));
+    };
+    for (int i = firstTouchedRange(m_bookmarks, m_bookmarksOrdered, start); i < nB; ++i) {
+        const auto [anchor, position] = span(i);
+        if (anchor == position) {
+            goneBookmarks.append(i);
+            continue;
         }
+        QVT2SBookmark &bookmark = m_bookmarks[i];
+        if (bookmark.fromChar != anchor || bookmark.toChar != position) {
+            bookmark.fromChar = anchor;
+            bookmark.toChar = position;
+            moved(bookmarkRows, i);
+        }
+    }
+    for (int i = firstTouchedRange(m_sections, m_sectionsOrdered, start); i < nS; ++i) {
+        const auto [anchor, position] = span(nB + i);
+        if (anchor == position) {
+            goneSections.append(i);
+            continue;
+        }
+        QVT2SSection &section = m_sections[i];
+        if (section.fromChar != anchor || section.toChar != position) {
+            section.fromChar = anchor;
+            section.toChar = position;
+            moved(sectionRows, i);
+        }
+    }
+    for (int i = firstTouchedElement(m_elements, m_elementsOrdered, start); i < nE; ++i) {
+        const auto [anchor, position] = span(nB + nS + i);
+        if (anchor == position)
+            goneElements.append(i);
+        else if (m_elements.at(i).afterChar != anchor)
+            m_elements[i].afterChar = anchor;
     }
 
     if (!goneBookmarks.isEmpty() || !goneSections.isEmpty() || !goneElements.isEmpty()) {
@@ -423,22 +499,22 @@ void VocalyneDocumentEdit::syncPositions()
 
     if (!isCurrentEditor())
         return;
-    // Rows only need rewriting where positions moved, provided the tables
-    // still hold this editor's rows; otherwise fill them whole.
+    // The position cells read the lists live: while the tables still hold
+    // this editor's rows, moved rows only need a repaint.
     auto ownsRows = [this](QTableWidget *table, qsizetype rows) {
         return table && table->property(RowsOwnerProperty).toULongLong() == m_serial &&
                table->rowCount() == rows;
     };
-    if (ownsRows(m_bookmarkTable, m_bookmarks.size()))
-        VocalyneManagerTables::updateBookmarkRows(m_bookmarkTable, m_bookmarks, movedBookmarks);
-    else if (m_bookmarkTable) {
-        VocalyneManagerTables::fillBookmarks(m_bookmarkTable, m_bookmarks);
+    if (ownsRows(m_bookmarkTable, m_bookmarks.size())) {
+        VocalyneManagerTables::repaintPositions(m_bookmarkTable, bookmarkRows[0], bookmarkRows[1]);
+    } else if (m_bookmarkTable) {
+        VocalyneManagerTables::fillBookmarks(m_bookmarkTable, m_bookmarks, m_positionSource);
         m_bookmarkTable->setProperty(RowsOwnerProperty, m_serial);
     }
-    if (ownsRows(m_sectionTable, m_sections.size()))
-        VocalyneManagerTables::updateSectionRows(m_sectionTable, m_sections, movedSections);
-    else if (m_sectionTable) {
-        VocalyneManagerTables::fillSections(m_sectionTable, m_sections);
+    if (ownsRows(m_sectionTable, m_sections.size())) {
+        VocalyneManagerTables::repaintPositions(m_sectionTable, sectionRows[0], sectionRows[1]);
+    } else if (m_sectionTable) {
+        VocalyneManagerTables::fillSections(m_sectionTable, m_sections, m_positionSource);
         m_sectionTable->setProperty(RowsOwnerProperty, m_serial);
     }
 }
@@ -473,7 +549,10 @@ void VocalyneDocumentEdit::setModifiedState(bool modified, const QString &title,
 void VocalyneDocumentEdit::documentWasModified()
 {
     setModifiedState(document()->isModified());
-    syncPositions();
+    // Without a recorded change (none reported) everything is read back.
+    const int from = m_dirtyFrom == std::numeric_limits<int>::max() ? 0 : m_dirtyFrom;
+    m_dirtyFrom = std::numeric_limits<int>::max();
+    syncPositionsFrom(from);
 }
 
 void VocalyneDocumentEdit::onCursorPositionChanged()

@@ -4,6 +4,7 @@
 
 #include "qvt2sdocument.h"
 #include "qvt2sdocumentowner.h"
+#include "vocalynemanagertables.h"
 
 #include <QList>
 #include <QString>
@@ -63,7 +64,7 @@ public:
     /// Reads the entity positions back from the highlights. Entities whose
     /// characters were all deleted are removed (then everything is rebuilt);
     /// otherwise only changed table rows are rewritten.
-    void syncPositions();
+    void syncPositions() { syncPositionsFrom(0); }
 
     /// Sets the text document's modified flag and the "*" at the end of the
     /// tab title; a non-empty title replaces the tab text first. Index -1 is
@@ -122,6 +123,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void noteContentsChange(int from, int charsRemoved, int charsAdded);
+    /// syncPositions() for an edit that left every position below from alone.
+    void syncPositionsFrom(int from);
     void applyFontFromSettings();
     void createActions();
     void createContextMenu();
@@ -156,9 +160,18 @@ private:
     int m_highlightBookmarks = 0;
     int m_highlightSections = 0;
     int m_highlightElements = 0;
+    // Whether the lists, as highlighted, have nondecreasing ends as well as
+    // starts, so that entities before an edit can be skipped by binary search.
+    // Edits keep this order; a file may break it, which costs a full walk.
+    bool m_bookmarksOrdered = false;
+    bool m_sectionsOrdered = false;
+    bool m_elementsOrdered = false;
+    // The lowest position changed since the last sync (INT_MAX: none known).
+    int m_dirtyFrom = 0;
     // Set while the constructor loads the default voice, which must not mark
     // a new document modified.
     bool m_constructing = true;
     // Which editor last filled the shared manager tables (see syncPositions).
     quint64 m_serial = 0;
+    VocalyneManagerTables::SharedPositionSource m_positionSource;
 };

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QSharedPointer>
 #include <QString>
 
 class QTableWidget;
@@ -17,10 +18,12 @@ class QTableWidgetItem;
 /// section rows "From", "To", "Voice", "Speed", "Volume", "Pitch",
 /// "Sent. Pause", "Status". Cells are selectable, enabled, not editable.
 ///
-/// Writing never re-creates items that already exist and only touches cells
-/// whose text changes, so keeping thousands of rows in step with typing stays
-/// cheap. Bulk writes go to the model with its signals held back and end
-/// with one change notification for the touched range.
+/// The From and To cells read their numbers live from the editor's lists
+/// (through a PositionSource), so typing, which moves the positions of
+/// thousands of entities, writes no cell at all: the editor only repaints
+/// the visible ones. Other cells are written only when their text changes;
+/// bulk writes go to the model with its signals held back and end with one
+/// change notification for the touched range.
 class VocalyneManagerTables
 {
     Q_DECLARE_TR_FUNCTIONS(VocalyneManagerTables)
@@ -31,22 +34,35 @@ public:
     static constexpr int BookmarkStatusColumn = 2;
     static constexpr int SectionStatusColumn = 7;
 
-    /// Makes table show exactly the rows of bookmarks. A null table is ignored.
-    static void fillBookmarks(QTableWidget *table, const QList<QVT2SBookmark> &bookmarks);
-    static void fillSections(QTableWidget *table, const QList<QVT2SSection> &sections);
+    /// Where the From and To cells read their numbers. The editor that fills
+    /// the tables owns one and clears both pointers before its lists go
+    /// away; cells of a cleared source keep showing their last written text.
+    struct PositionSource
+    {
+        const QList<QVT2SBookmark> *bookmarks = nullptr;
+        const QList<QVT2SSection> *sections = nullptr;
+    };
+    using SharedPositionSource = QSharedPointer<PositionSource>;
 
-    /// Rewrites only the given rows (ascending, each < the list size) of a
-    /// table that already has one row per entity.
-    static void updateBookmarkRows(QTableWidget *table, const QList<QVT2SBookmark> &bookmarks,
-                                   const QList<int> &rows);
-    static void updateSectionRows(QTableWidget *table, const QList<QVT2SSection> &sections,
-                                  const QList<int> &rows);
+    /// Makes table show exactly the rows of bookmarks, with From and To read
+    /// from source when it is given. A null table is ignored.
+    static void fillBookmarks(QTableWidget *table, const QList<QVT2SBookmark> &bookmarks,
+                              const SharedPositionSource &source = {});
+    static void fillSections(QTableWidget *table, const QList<QVT2SSection> &sections,
+                             const SharedPositionSource &source = {});
+
+    /// After positions moved: repaints the From and To cells of the rows
+    /// first to last that are on screen (live cells need no writing).
+    static void repaintPositions(QTableWidget *table, int firstRow, int lastRow);
 
     /// The text of a Status cell: "enabled" or "disabled".
     static QString statusText(bool enabled);
 
 private:
     class BulkWrite;
-    static void writeBookmarkRow(BulkWrite &write, int row, const QVT2SBookmark &bookmark);
-    static void writeSectionRow(BulkWrite &write, int row, const QVT2SSection &section);
+    class PositionItem;
+    static void writePositions(BulkWrite &write, int row, quint32 from, quint32 to,
+                               const SharedPositionSource &source, bool sections);
+    static void writeSectionRow(BulkWrite &write, int row, const QVT2SSection &section,
+                                const SharedPositionSource &source);
 };

@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+// What one typed character costs in a large speech document: a 1 MB text with
+// 5,000 sections, 20,000 elements and 1,000 bookmarks, in a shown editor next
+// to its two manager tables. A sample is one key press delivered to the
+// editor plus the event processing it causes (position sync, table rows,
+// repaint). Reports the median and 95th percentile per typing place.
+// Usage: editingbench_typing [keys per place]   (runs on the offscreen
+// platform unless QT_QPA_PLATFORM is set; settings go to the test location)
+#include "vocalynedocumentedit.h"
+#include "vocalynemainwindowinterface.h"
+#include "vocalynemessageservice.h"
+#include "vocalynesettingskeys.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// Prints instead of opening a box nobody could answer.
+class StderrMessages : public VocalyneMessageService
+{
+public:
+    QMessageBox::StandardButton show(QWidget *, Kind, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons,
+                                     QMessageBox::StandardButton defaultButton) override
+    {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+        return defaultButton;
+    }
+};
+
+// A main window with one tab that holds the benchmarked editor.
+class OneTabWindow : public VocalyneMainWindowInterface
+{
+public:
+    VocalyneDocumentEdit *edit = nullptr;
+    QString title = QStringLiteral("Untitled");
+    bool zoomOut = true;
+
+    VocalyneDocumentEdit *currentDocumentEdit() const override { return edit; }
+    void openDocumentFile(const QString &) override {}
+    int documentTabIndex(const VocalyneDocumentEdit *e) const override
+    {
+        return e == edit ? 0 : -1;
+    }
+    int currentDocumentTabIndex() const override { return 0; }
+    QString documentTabTitle(int) const override { return title; }
+    void setDocumentTabTitle(int, const QString &t) override { title = t; }
+    QAction *mainWindowAction(const QString &) const override { return nullptr; }
+    bool zoomOutAllowed() const override { return zoomOut; }
+    void setZoomOutAllowed(bool allowed) override { zoomOut = allowed; }
+    void refreshCurrentDocument() override {}
+    bool currentDocumentHighlight() const override { return false; }
+    void setCurrentDocumentHighlight(bool) override {}
+    void ignoreNextClipboardChange() override {}
+    void createSection(int, int, const VoiceComboUserData &, const QString &, qint32, qint32,
+                       qint32, qint32) override
+    {
+    }
+    void addElementAtWordEnd(const QString &, const QString &) override {}
+    void addSentencePauses(quint32, const QString &, const QString &) override {}
+    void updateSentencePauses(quint32, const QString &, const QString &, bool) override {}
+    void ensureElementCatalogue(bool) override {}
+    int voiceOutputFormat() const override { return 18; }
+    int speakText(qint16, const QByteArray &, qint32, quint16, const QByteArray &, qint32, qint32,
+                  qint32, qint32, bool) override
+    {
+        return 0;
+    }
+};
+
+// Fills the lists in one go; adding 26,000 records one by one would refresh
+// after each of them.
+class BenchEdit : public VocalyneDocumentEdit
+{
+public:
+    using VocalyneDocumentEdit::VocalyneDocumentEdit;
+
+    void load(const QList<QVT2SBookmark> &bookmarks, const QList<QVT2SSection> &sections,
+              const QList<QVT2SElement> &elements)
+    {
+        m_bookmarks = bookmarks;
+        m_sections = sections;
+        m_elements = elements;
+        refreshHighlights();
+    }
+};
+
+QString makeText(int size)
+{
+    static const char *words[] = {"speech", "document", "voice", "reads", "the", "text",
+                                  "aloud", "while", "every", "word", "lights", "up"};
+    QString text;
+    text.reserve(size + 16);
+    int w = 0;
+    int line = 0;
+    while (text.size() < size) {
+        text += QLatin1String(words[w++ % 12]);
+        line += 1;
+        if (line % 12 == 0)
+            text += QStringLiteral(".\n");
+        else
+            text += QLatin1Char(' ');
+    }
+    text.truncate(size);
+    return text;
+}
+
+struct Figures
+{
+    double median;
+    double p95;
+    double max;
+};
+
+Figures figures(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    const size_t n = samples.size();
+    return {samples[n / 2], samples[std::min(n - 1, (n * 95) / 100)], samples.back()};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Halvern"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vocalyne"));
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    const int keysPerPlace = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+
+    StderrMessages messages;
+    VocalyneMessageService::setInstance(&messages);
+    {
+        namespace Keys = VocalyneSettingsKeys;
+        QSettings settings;
+        settings.setValue(Keys::VoiceEngineTypeId, 3);
+        settings.setValue(Keys::VoiceName, QStringLiteral("English (America)"));
+        settings.setValue(Keys::VoiceId, 0);
+        settings.setValue(Keys::LangId, 1033);
+        for (auto key : {Keys::Pitch, Keys::Speed, Keys::Volume})
+            settings.setValue(key, 100);
+        settings.setValue(Keys::SentPause, 670);
+    }
+
+    const int textSize = 1000 * 1000;
+    const int sectionCount = 5000, elementCount = 20000, bookmarkCount = 1000;
+
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *bookmarkTable = new QTableWidget(0, 3);
+    auto *sectionTable = new QTableWidget(0, 8);
+    OneTabWindow mainWindow;
+    auto *edit = new BenchEdit(nullptr, &mainWindow, bookmarkTable, sectionTable);
+    mainWindow.edit = edit;
+    layout->addWidget(edit, 3);
+    layout->addWidget(bookmarkTable, 1);
+    layout->addWidget(sectionTable, 2);
+    window.resize(1600, 900);
+
+    QElapsedTimer setup;
+    setup.start();
+    edit->setPlainText(makeText(textSize));
+    std::printf("text set: %lld ms\n", setup.elapsed());
+    QList<QVT2SSection> sections;
+    const quint32 sectionSlot = textSize / sectionCount;
+    for (int i = 0; i < sectionCount; ++i) {
+        QVT2SSection section;
+        section.fromChar = quint32(i) * sectionSlot + 10;
+        section.toChar = section.fromChar + sectionSlot / 2;
+        section.voiceName = QStringLiteral("English (America)");
+        section.engineTypeId = 3;
+        section.speed = section.volume = section.pitch = 100;
+        section.pause = i % 2 ? 300 : 0;
+        section.enabled = i % 7 != 0;
+        sections.append(section);
+    }
+    QList<QVT2SBookmark> bookmarks;
+    const quint32 bookmarkSlot = textSize / bookmarkCount;
+    for (int i = 0; i < bookmarkCount; ++i)
+        bookmarks.append({quint32(i) * bookmarkSlot + 50, quint32(i) * bookmarkSlot + 150, i % 3 != 0});
+    QList<QVT2SElement> elements;
+    const quint32 elementSlot = textSize / elementCount;
+    for (int i = 0; i < elementCount; ++i)
+        elements.append({quint32(i) * elementSlot + 7, QStringLiteral("pause"),
+                         QStringLiteral("500"), i % 5 != 0});
+    edit->load(bookmarks, sections, elements);
+    std::printf("entities loaded: %lld ms\n", setup.elapsed());
+    window.show();
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    std::printf("setup: %lld ms (text %d chars, %d sections, %d elements, %d bookmarks, "
+                "%d highlights)\n",
+                setup.elapsed(), int(edit->document()->characterCount()), sectionCount,
+                elementCount, bookmarkCount, int(edit->extraSelections().size()));
+
+    struct Place
+    {
+        const char *name;
+        int position;
+    };
+    const Place places[] = {
+        {"start (every row moves)", 0},
+        {"middle (half the rows move)", textSize / 2 + 3},
+        {"inside a section", int(sections.at(2500).fromChar) + 20},
+        {"end (nothing moves)", textSize - 1},
+    };
+    const QByteArray only = qgetenv("EDITINGBENCH_PLACE");
+
+    // The same text in a plain text widget of the same size: what typing costs
+    // without any speech entity, for comparison.
+    QTextEdit plain;
+    plain.setAcceptRichText(false);
+    plain.setPlainText(edit->toPlainText());
+    plain.resize(edit->size());
+
+    auto measure = [&](QTextEdit *target, const char *label) {
+        std::vector<double> all;
+        for (const Place &place : places) {
+            if (!only.isEmpty() && !QByteArray(place.name).startsWith(only))
+                continue;
+            QTextCursor cursor = target->textCursor();
+            cursor.setPosition(place.position);
+            target->setTextCursor(cursor);
+            target->setFocus();
+            // Let the widget finish laying the text out again after the
+            // previous place's edits, as it does while the user moves on.
+            target->document()->pageCount();
+            for (int i = 0; i < 5; ++i)
+                QCoreApplication::processEvents();
+            std::vector<double> samples;
+            for (int k = 0; k < keysPerPlace; ++k) {
+                QElapsedTimer timer;
+                timer.start();
+                QTest::keyClick(target, Qt::Key_A);
+                QCoreApplication::processEvents();
+                samples.push_back(double(timer.nsecsElapsed()) / 1e6);
+            }
+            const Figures f = figures(samples);
+            std::printf("%-6s typing at %-28s median %6.2f ms   p95 %6.2f ms   max %6.2f ms\n",
+                        label, place.name, f.median, f.p95, f.max);
+            all.insert(all.end(), samples.begin(), samples.end());
+        }
+        const Figures f = figures(all);
+        std::printf("%-6s all places (%d keys each)           median %6.2f ms   p95 %6.2f ms   "
+                    "max %6.2f ms\n",
+                    label, keysPerPlace, f.median, f.p95, f.max);
+    };
+
+    measure(edit, "editor");
+    std::printf("entities after typing: %d sections, %d elements, %d bookmarks; rows %d/%d\n",
+                int(edit->sections().size()), int(edit->elements().size()),
+                int(edit->bookmarks().size()), sectionTable->rowCount(),
+                bookmarkTable->rowCount());
+    if (!qEnvironmentVariableIsEmpty("EDITINGBENCH_NO_BASELINE")) {
+        VocalyneMessageService::setInstance(nullptr);
+        return 0;
+    }
+    window.hide();
+    plain.show();
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    measure(&plain, "plain");
+    VocalyneMessageService::setInstance(nullptr);
+    return 0;
+}
