@@ -168,6 +168,10 @@ private:
 
     // Speech controls (vocalynemainwindowspeech.cpp).
     void onWordSpoken(int first, int last);
+    /// The document voice check for the tab at index; true when the voice
+    /// is installed (the controls then show the document's values and, with
+    /// redraw, its highlights are redrawn).
+    bool checkDocumentVoice(int index, bool redraw = true);
     void setSpinRangesForEngineType(int engineType);
     int voiceComboIndex(const QString &voiceName, qint16 engineTypeId) const;
 

@@ -192,10 +192,16 @@ void VocalyneMainWindow::readDocumentFile(const QString &path, const QByteArray 
             return;
         }
         edit->setPlainText(edit->content());
-        edit->refreshHighlights();
         edit->setFilePath(path);
         edit->setModifiedState(false, tabTitleForPath(path), index);
-        syncGUIWithSpeechPropsForTabId(index);
+        // Drawing the highlights of a large document lays out all of its
+        // text, so it is done once: the editor may have drawn them already
+        // when its text was set, else the voice check or this does it.
+        const bool drawn = edit->extraSelections().size()
+                           == edit->bookmarks().size() + edit->sections().size()
+                                  + edit->elements().size();
+        if (!checkDocumentVoice(index, !drawn) && !drawn)
+            edit->refreshHighlights();
         return;
     }
 

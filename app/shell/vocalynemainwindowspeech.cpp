@@ -92,9 +92,14 @@ void VocalyneMainWindow::setSpinRangesForEngineType(int engineType)
 
 void VocalyneMainWindow::syncGUIWithSpeechPropsForTabId(int index)
 {
+    checkDocumentVoice(index);
+}
+
+bool VocalyneMainWindow::checkDocumentVoice(int index, bool redraw)
+{
     VocalyneDocumentEdit *edit = documentEditAt(index);
     if (!edit)
-        return;
+        return false;
     const int entry = voiceComboIndex(edit->voiceName(), edit->engineTypeId());
     if (entry < 0) {
         VocalyneMessageService::warning(
@@ -106,7 +111,7 @@ void VocalyneMainWindow::syncGUIWithSpeechPropsForTabId(int index)
         else
             VocalyneMessageService::critical(this, appText("Error"),
                                              appText("Unable to set the default speech settings."));
-        return;
+        return false;
     }
 
     // Loading a document's values into the controls must not write them
@@ -119,7 +124,9 @@ void VocalyneMainWindow::syncGUIWithSpeechPropsForTabId(int index)
     m_pitchSpin->setValue(edit->pitch());
     m_highlightCheck->setChecked(edit->highlight());
     m_loadingControls = false;
-    edit->refreshHighlights();
+    if (redraw)
+        edit->refreshHighlights();
+    return true;
 }
 
 void VocalyneMainWindow::syncSpeechPropsWithVoiceCombo(int index)
