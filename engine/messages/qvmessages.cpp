@@ -51,9 +51,15 @@ MessageQueue *threadQueue()
     return t_queue.get();
 }
 
-uint64_t idOf(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
+uint64_t idOf(HWND window)
+{
+    return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window));
+}
 
-HWND handleOf(uint64_t id) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(id)); }
+HWND handleOf(uint64_t id)
+{
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(id));
+}
 
 bool lookupProc(HWND window, WNDPROC &proc)
 {
@@ -122,8 +128,7 @@ WNDPROC QVGetWindowProc(HWND window)
     return proc;
 }
 
-LRESULT QVCallWindowProc(WNDPROC proc, HWND window, unsigned int msg, WPARAM wParam,
-                         LPARAM lParam)
+LRESULT QVCallWindowProc(WNDPROC proc, HWND window, unsigned int msg, WPARAM wParam, LPARAM lParam)
 {
     return proc ? proc(window, msg, wParam, lParam) : 0;
 }

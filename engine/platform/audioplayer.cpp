@@ -105,9 +105,8 @@ void AudioPlayer::resume()
 bool AudioPlayer::waitForRoom(uint64_t generation, uint64_t maxBytes)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_cv.wait(lock, [&] {
-        return m_stop || m_generation != generation || m_queuedBytes <= maxBytes;
-    });
+    m_cv.wait(lock,
+              [&] { return m_stop || m_generation != generation || m_queuedBytes <= maxBytes; });
     return !m_stop && m_generation == generation;
 }
 
@@ -167,8 +166,8 @@ void AudioPlayer::run()
             }
             lock.lock();
             m_cv.wait_for(lock, std::chrono::milliseconds(10));
-            const bool newWork = !m_queue.empty() || m_paused || m_stop ||
-                                 m_generation != m_seenGeneration;
+            const bool newWork =
+                !m_queue.empty() || m_paused || m_stop || m_generation != m_seenGeneration;
             lock.unlock();
             if (!newWork)
                 emitDue(std::chrono::steady_clock::now() >= m_drainDeadline);
@@ -191,7 +190,8 @@ void AudioPlayer::process(Item &item)
 {
     switch (item.kind) {
     case Item::Begin: {
-        const bool sameOutput = m_sink && m_sinkOutput && m_sinkOutput->sharesSinkWith(*item.output);
+        const bool sameOutput =
+            m_sink && m_sinkOutput && m_sinkOutput->sharesSinkWith(*item.output);
         const bool sameFormat = m_sinkOpen && m_sinkFormat.sampleRate == item.format.sampleRate &&
                                 m_sinkFormat.channels == item.format.channels &&
                                 m_sinkFormat.bits == item.format.bits;
@@ -247,7 +247,8 @@ void AudioPlayer::writeAudio(const Item &item)
     const size_t frame = size_t(std::max(1, m_sinkFormat.bytesPerFrame()));
     // Small slices keep pause and stop quick and events close to their
     // sample.
-    const size_t slice = std::max(frame, size_t(m_sinkFormat.bytesPerSecond() / 50) / frame * frame);
+    const size_t slice =
+        std::max(frame, size_t(m_sinkFormat.bytesPerSecond() / 50) / frame * frame);
     size_t done = 0;
     while (done < item.bytes.size()) {
         if (!holdWhilePaused(item.generation))
@@ -285,8 +286,9 @@ bool AudioPlayer::holdWhilePaused(uint64_t generation)
 void AudioPlayer::schedule(const Scheduled &entry)
 {
     // Stable: events due at the same byte keep the order they came in.
-    auto at = std::upper_bound(m_scheduled.begin(), m_scheduled.end(), entry.target,
-                               [](uint64_t target, const Scheduled &s) { return target < s.target; });
+    auto at =
+        std::upper_bound(m_scheduled.begin(), m_scheduled.end(), entry.target,
+                         [](uint64_t target, const Scheduled &s) { return target < s.target; });
     m_scheduled.insert(at, entry);
 }
 

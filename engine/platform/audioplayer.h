@@ -38,7 +38,8 @@ public:
     AudioPlayer &operator=(const AudioPlayer &) = delete;
 
     void beginStream(uint64_t generation, uint32_t stream,
-                     const std::shared_ptr<PlatformAudioOutput> &output, const StreamFormat &format);
+                     const std::shared_ptr<PlatformAudioOutput> &output,
+                     const StreamFormat &format);
     void audio(uint64_t generation, std::string bytes);
     // event.audioStreamOffset: bytes of the stream's audio before it.
     void event(uint64_t generation, const Event &event);

@@ -21,7 +21,7 @@ std::atomic<int> g_nextNumber{1};
 void makeFolder(const std::string &path)
 {
     // mkdir -p: every level in turn; existing levels are fine.
-    for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
+    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         mkdir(path.substr(0, slash).c_str(), 0755);
         if (slash == std::string::npos)
             break;
@@ -37,7 +37,10 @@ CaptureAudioSink::CaptureAudioSink(const std::string &folder) : m_folder(folder)
     makeFolder(m_folder);
 }
 
-CaptureAudioSink::~CaptureAudioSink() { endStream(); }
+CaptureAudioSink::~CaptureAudioSink()
+{
+    endStream();
+}
 
 bool CaptureAudioSink::open(const StreamFormat &format)
 {
@@ -77,8 +80,8 @@ void CaptureAudioSink::recordEvent(const Event &event)
 {
     if (!m_events)
         return;
-    std::fprintf(m_events, "%" PRIu64 " %d %" PRIu64 " %" PRId64, event.audioStreamOffset,
-                 event.id, event.wParam, event.lParam);
+    std::fprintf(m_events, "%" PRIu64 " %d %" PRIu64 " %" PRId64, event.audioStreamOffset, event.id,
+                 event.wParam, event.lParam);
     if (event.id == kEventBookmark)
         std::fprintf(m_events, " %s", TextCodec::toUtf8(event.bookmark).c_str());
     std::fputc('\n', m_events);

@@ -46,8 +46,8 @@ EspeakEngine::EspeakEngine()
 {
     // A 100 ms callback buffer lets the first audio leave long before a
     // whole sentence is synthesised.
-    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr,
-                                       espeakINITIALIZE_DONT_EXIT);
+    const int rate =
+        espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (rate <= 0)
         return;
     m_sampleRate = rate;
@@ -83,8 +83,8 @@ HResult EspeakEngine::synthesize(const std::string &utf8, const SynthParams &par
         return kFail;
     std::lock_guard<std::mutex> lock(m_mutex);
     if (params.voiceIdentifier != m_currentVoice || m_currentVoice.empty()) {
-        const std::string wanted = params.voiceIdentifier.empty() ? std::string("en-us")
-                                                                   : params.voiceIdentifier;
+        const std::string wanted =
+            params.voiceIdentifier.empty() ? std::string("en-us") : params.voiceIdentifier;
         if (espeak_SetVoiceByName(wanted.c_str()) != EE_OK)
             return kFail;
         m_currentVoice = wanted;
@@ -99,8 +99,8 @@ HResult EspeakEngine::synthesize(const std::string &utf8, const SynthParams &par
         flags |= espeakPHONEMES;
     if (params.endPause)
         flags |= espeakENDPAUSE;
-    const espeak_ERROR result = espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0,
-                                             flags, nullptr, &consumer);
+    const espeak_ERROR result =
+        espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, flags, nullptr, &consumer);
     return result == EE_OK ? kOk : kFail;
 }
 

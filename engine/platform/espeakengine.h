@@ -25,8 +25,8 @@ struct SynthParams
 {
     std::string voiceIdentifier; // empty: the default voice
     int wordsPerMinute = 175;
-    int volume = 100;    // espeak's scale: 100 is normal
-    int pitch = 50;      // espeak's scale 0..100, 50 is the voice's normal pitch
+    int volume = 100; // espeak's scale: 100 is normal
+    int pitch = 50;   // espeak's scale 0..100, 50 is the voice's normal pitch
     bool speakPunctuation = false;
     bool phonemeInput = false; // text may hold [[phonemes]]
     bool endPause = true;      // a sentence pause at the end of the text
@@ -60,8 +60,7 @@ public:
     const std::vector<EspeakVoiceInfo> &voices() const { return m_voices; }
 
     // Synthesises utf8 with params; blocks until done or cancelled.
-    HResult synthesize(const std::string &utf8, const SynthParams &params,
-                       SynthConsumer &consumer);
+    HResult synthesize(const std::string &utf8, const SynthParams &params, SynthConsumer &consumer);
 
 private:
     EspeakEngine();

@@ -152,9 +152,10 @@ int EspeakVoice::wordsPerMinute(int rate)
 
 int EspeakVoice::espeakPitch(int tones)
 {
-    // espeak-ng's pitch scale doubles the frequency every 25 steps, so a
-    // whole tone (a sixth of an octave) is 25/6 steps.
-    return std::clamp(int(std::lround(50.0 + std::clamp(tones, -10, 10) * 25.0 / 6.0)), 0, 100);
+    // espeak-ng's pitch scale spans an octave down and an octave up (0 is
+    // half, 100 double the normal 50), so a whole tone, a sixth of an
+    // octave, is 50/6 steps; beyond six tones the scale saturates.
+    return std::clamp(int(std::lround(50.0 + std::clamp(tones, -10, 10) * 50.0 / 6.0)), 0, 100);
 }
 
 HResult EspeakVoice::setNotifyWindowMessage(HWND window, unsigned int msg, WPARAM wParam,
@@ -251,12 +252,11 @@ HResult EspeakVoice::setOutput(const AudioOutputPtr &output, bool)
 
 HResult EspeakVoice::speak(const std::u16string &text, uint32_t flags, uint32_t *streamNumber)
 {
-    if ((flags & ~kSpeakValidFlags) != 0 ||
-        ((flags & kSpeakIsXml) && (flags & kSpeakIsNotXml)))
+    if ((flags & ~kSpeakValidFlags) != 0 || ((flags & kSpeakIsXml) && (flags & kSpeakIsNotXml)))
         return kInvalidFlags;
     if (!EspeakEngine::instance().isAvailable())
         return kFail;
-    const bool xml = (flags & kSpeakIsXml) ? true
+    const bool xml = (flags & kSpeakIsXml)      ? true
                      : (flags & kSpeakIsNotXml) ? false
                                                 : looksLikeXml(text);
     uint32_t stream = 0;
@@ -267,11 +267,10 @@ HResult EspeakVoice::speak(const std::u16string &text, uint32_t flags, uint32_t 
             m_pending.clear();
             // Events of dropped texts that the host has not fetched yet
             // go as well; those of texts that had finished stay.
-            m_events.erase(std::remove_if(m_events.begin(), m_events.end(),
-                                          [&](const Event &e) {
-                                              return e.streamNumber > m_lastFinished;
-                                          }),
-                           m_events.end());
+            m_events.erase(
+                std::remove_if(m_events.begin(), m_events.end(),
+                               [&](const Event &e) { return e.streamNumber > m_lastFinished; }),
+                m_events.end());
             m_lastFinished = m_lastQueued;
             m_player.purge(generation);
             m_cv.notify_all();
@@ -393,7 +392,10 @@ void EspeakVoice::deliver(const Event &event, uint64_t generation)
         QVPostMessage(window, message, wParam, lParam);
 }
 
-bool EspeakVoice::cancelled(uint64_t generation) const { return generation != m_generation; }
+bool EspeakVoice::cancelled(uint64_t generation) const
+{
+    return generation != m_generation;
+}
 
 void EspeakVoice::runSynthesis()
 {

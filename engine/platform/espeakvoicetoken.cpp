@@ -29,7 +29,10 @@ EspeakVoiceToken::EspeakVoiceToken(const EspeakVoiceInfo &info, const std::strin
         m_values["Age"] = info.age < 18 ? "Child" : "Adult";
 }
 
-std::string EspeakVoiceToken::id() const { return "espeak-ng:" + m_info.identifier; }
+std::string EspeakVoiceToken::id() const
+{
+    return "espeak-ng:" + m_info.identifier;
+}
 
 HResult EspeakVoiceToken::getStringValue(const std::u16string &name, std::u16string &out) const
 {
@@ -59,9 +62,8 @@ const std::vector<std::shared_ptr<EspeakVoiceToken>> &EspeakVoiceToken::all()
                 continue; // the same voice file listed twice
             list.push_back(std::make_shared<EspeakVoiceToken>(voice, description));
         }
-        std::sort(list.begin(), list.end(), [](const auto &a, const auto &b) {
-            return a->description() < b->description();
-        });
+        std::sort(list.begin(), list.end(),
+                  [](const auto &a, const auto &b) { return a->description() < b->description(); });
         return list;
     }();
     return tokens;

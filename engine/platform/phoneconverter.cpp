@@ -21,16 +21,16 @@ struct Phone
 };
 
 const Phone kPhones[] = {
-    {"aa", "A:", true}, {"ae", "a", true},   {"ah", "V", true},   {"ao", "O:", true},
-    {"aw", "aU", true}, {"ax", "@", true},   {"ay", "aI", true},  {"eh", "E", true},
-    {"er", "3:", true}, {"ey", "eI", true},  {"ih", "I", true},   {"iy", "i:", true},
-    {"ow", "oU", true}, {"oy", "OI", true},  {"uh", "U", true},   {"uw", "u:", true},
-    {"b", "b", false},  {"ch", "tS", false}, {"d", "d", false},   {"dh", "D", false},
-    {"f", "f", false},  {"g", "g", false},   {"h", "h", false},   {"jh", "dZ", false},
-    {"k", "k", false},  {"l", "l", false},   {"m", "m", false},   {"n", "n", false},
-    {"ng", "N", false}, {"p", "p", false},   {"r", "r", false},   {"s", "s", false},
-    {"sh", "S", false}, {"t", "t", false},   {"th", "T", false},  {"v", "v", false},
-    {"w", "w", false},  {"y", "j", false},   {"z", "z", false},   {"zh", "Z", false},
+    {"aa", "A:", true}, {"ae", "a", true},   {"ah", "V", true},  {"ao", "O:", true},
+    {"aw", "aU", true}, {"ax", "@", true},   {"ay", "aI", true}, {"eh", "E", true},
+    {"er", "3:", true}, {"ey", "eI", true},  {"ih", "I", true},  {"iy", "i:", true},
+    {"ow", "oU", true}, {"oy", "OI", true},  {"uh", "U", true},  {"uw", "u:", true},
+    {"b", "b", false},  {"ch", "tS", false}, {"d", "d", false},  {"dh", "D", false},
+    {"f", "f", false},  {"g", "g", false},   {"h", "h", false},  {"jh", "dZ", false},
+    {"k", "k", false},  {"l", "l", false},   {"m", "m", false},  {"n", "n", false},
+    {"ng", "N", false}, {"p", "p", false},   {"r", "r", false},  {"s", "s", false},
+    {"sh", "S", false}, {"t", "t", false},   {"th", "T", false}, {"v", "v", false},
+    {"w", "w", false},  {"y", "j", false},   {"z", "z", false},  {"zh", "Z", false},
 };
 
 const Phone *findPhone(const std::string &name)

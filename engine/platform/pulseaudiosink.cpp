@@ -17,7 +17,10 @@ namespace {
 
 // Every callback just wakes whoever waits on the loop; the waiter looks at
 // the states itself.
-void signalLoop(pa_threaded_mainloop *loop) { pa_threaded_mainloop_signal(loop, 0); }
+void signalLoop(pa_threaded_mainloop *loop)
+{
+    pa_threaded_mainloop_signal(loop, 0);
+}
 
 void contextChanged(pa_context *, void *loop)
 {
@@ -37,7 +40,10 @@ void streamWritable(pa_stream *, size_t, void *loop)
 class LoopLock
 {
 public:
-    explicit LoopLock(pa_threaded_mainloop *loop) : m_loop(loop) { pa_threaded_mainloop_lock(loop); }
+    explicit LoopLock(pa_threaded_mainloop *loop) : m_loop(loop)
+    {
+        pa_threaded_mainloop_lock(loop);
+    }
     ~LoopLock() { pa_threaded_mainloop_unlock(m_loop); }
 
 private:

@@ -15,9 +15,9 @@ class EspeakVoiceToken;
 struct ProsodyState
 {
     std::shared_ptr<EspeakVoiceToken> voice; // null: the voice the text was queued with
-    int rate = 0;     // whole tones, added to the voice's rate
-    int volume = 100; // percent of the voice's volume
-    int pitch = 0;    // whole tones from the voice's middle
+    int rate = 0;                            // whole tones, added to the voice's rate
+    int volume = 100;                        // percent of the voice's volume
+    int pitch = 0;                           // whole tones from the voice's middle
     bool emphasis = false;
     bool spell = false;
 };

@@ -32,7 +32,10 @@ constexpr HResult kDeviceBusy = static_cast<HResult>(0x80045006u);
 constexpr HResult kUnsupportedFormat = static_cast<HResult>(0x80045003u);
 constexpr HResult kNotFound = static_cast<HResult>(0x8004503Au); // value or token missing
 
-inline bool succeeded(HResult hr) { return hr >= 0; }
+inline bool succeeded(HResult hr)
+{
+    return hr >= 0;
+}
 
 // Speak flags.
 constexpr uint32_t kSpeakAsync = 1;
@@ -48,7 +51,10 @@ constexpr int kEventEndInputStream = 2;
 constexpr int kEventWordBoundary = 5;
 constexpr int kEventBookmark = 4;
 constexpr int kEventSentenceBoundary = 7;
-constexpr uint64_t eventBit(int id) { return uint64_t(1) << id; }
+constexpr uint64_t eventBit(int id)
+{
+    return uint64_t(1) << id;
+}
 constexpr uint64_t kAllTtsEvents = eventBit(1) | eventBit(2) | eventBit(3) | eventBit(4) |
                                    eventBit(5) | eventBit(6) | eventBit(7) | eventBit(8) |
                                    eventBit(9);

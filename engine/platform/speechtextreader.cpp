@@ -21,7 +21,10 @@ bool isBlank(char32_t c)
            c == 0x2028 || c == 0x2029 || c == 0x3000;
 }
 
-bool isSentenceEnd(char32_t c) { return c == '.' || c == '!' || c == '?' || c == ';' || c == ':'; }
+bool isSentenceEnd(char32_t c)
+{
+    return c == '.' || c == '!' || c == '?' || c == ';' || c == ':';
+}
 
 std::string lower(std::string s)
 {
@@ -98,7 +101,8 @@ std::string SpeechPiece::utf8() const
 
 bool SpeechPiece::hasSpeech() const
 {
-    return std::any_of(codePoints.begin(), codePoints.end(), [](char32_t c) { return !isBlank(c); });
+    return std::any_of(codePoints.begin(), codePoints.end(),
+                       [](char32_t c) { return !isBlank(c); });
 }
 
 SpeechTextReader::SpeechTextReader(const std::u16string &text, bool xml) : m_text(text), m_xml(xml)
@@ -179,7 +183,13 @@ void SpeechTextReader::flush(bool endsSentence)
 {
     if (m_current.hasSpeech()) {
         m_current.kind = SpeechPiece::Text;
-        m_current.endsSentence = endsSentence;
+        // Markup that cuts a piece after a full stop still leaves the
+        // sentence's pause in place.
+        const auto &cps = m_current.codePoints;
+        size_t last = cps.size();
+        while (last > 0 && isBlank(cps[last - 1]))
+            --last;
+        m_current.endsSentence = endsSentence || (last > 0 && isSentenceEnd(cps[last - 1]));
         m_ready.push_back(std::move(m_current));
     }
     m_current = SpeechPiece();

@@ -19,8 +19,7 @@ bool isPunctuation(char32_t c)
                (c >= 0x7B && c <= 0x7E);
     return c == 0xA1 || c == 0xAB || c == 0xB7 || c == 0xBB || c == 0xBF ||
            (c >= 0x2010 && c <= 0x205E) || (c >= 0x3001 && c <= 0x3011) ||
-           (c >= 0xFF01 && c <= 0xFF0F) || c == 0x037E || c == 0x0387 || c == 0x060C ||
-           c == 0x061F;
+           (c >= 0xFF01 && c <= 0xFF0F) || c == 0x037E || c == 0x0387 || c == 0x060C || c == 0x061F;
 }
 
 } // namespace

@@ -28,7 +28,8 @@ TEST(EspeakVoiceTest, WordEventsSpanTheWordsOfTheTextInOrder)
     ASSERT_TRUE(voice);
     const std::u16string english = u"Hello big world. It's 1234, ok?";
     auto events = speakAndCollect(*voice, english, kPlain);
-    EXPECT_EQ(spokenWords(english, events), (Words{u"Hello", u"big", u"world", u"It's", u"1234", u"ok"}));
+    EXPECT_EQ(spokenWords(english, events),
+              (Words{u"Hello", u"big", u"world", u"It's", u"1234", u"ok"}));
     ASSERT_GE(events.size(), 2u);
     EXPECT_EQ(events.front().id, kEventStartInputStream);
     EXPECT_EQ(events.back().id, kEventEndInputStream);
@@ -349,10 +350,53 @@ TEST(EspeakVoiceTest, FileAndMemoryOutputsReceiveTheWholeSpeech)
     ASSERT_EQ(voice->setOutput(memory, false), kOk);
     const auto events = speakAndCollect(*voice, u"One text.", kPlain);
     const std::string audio = memory->takeAudio();
-    EXPECT_EQ(audio.size(), events.back().audioStreamOffset) << "the end event sits after all of it";
+    EXPECT_EQ(audio.size(), events.back().audioStreamOffset)
+        << "the end event sits after all of it";
     EXPECT_EQ(audio.size() % 4, 0u);
     EXPECT_GT(audio.size(), 8000u * 4 / 2);
     EXPECT_TRUE(memory->takeAudio().empty());
+}
+
+std::vector<double> samplesOf(const std::string &audio)
+{
+    std::vector<double> out;
+    for (size_t i = 0; i + 1 < audio.size(); i += 2)
+        out.push_back(
+            double(int16_t(uint16_t(uint8_t(audio[i])) | uint16_t(uint8_t(audio[i + 1])) << 8)) /
+            32768.0);
+    return out;
+}
+
+TEST(EspeakVoiceTest, RateAndVolumeFromTheVoiceAndTheMarkupAreHeard)
+{
+    auto voice = makeVoice("fast-null");
+    ASSERT_TRUE(voice);
+    HResult hr = kFail;
+    const std::shared_ptr<MemoryAudioOutput> memory = createMemoryAudioOutput(&hr);
+    ASSERT_EQ(voice->setOutput(memory, false), kOk);
+    auto render = [&](const std::u16string &text, uint32_t flags) {
+        speakAndCollect(*voice, text, flags);
+        return samplesOf(memory->takeAudio());
+    };
+    const std::u16string sentence = u"The quick brown fox jumps over the lazy dog.";
+    const auto normal = render(sentence, kPlain);
+    ASSERT_GT(normal.size(), 22050u);
+
+    const auto fastMarkup = render(u"<rate absspeed=\"5\">" + sentence + u"</rate>", kXml);
+    EXPECT_LT(double(fastMarkup.size()), normal.size() * 0.8);
+    const auto quietMarkup = render(u"<volume level=\"20\">" + sentence + u"</volume>", kXml);
+    EXPECT_LT(rms(quietMarkup), rms(normal) * 0.4);
+    EXPECT_NEAR(double(quietMarkup.size()), double(normal.size()), normal.size() * 0.05);
+
+    ASSERT_EQ(voice->setRate(-5), kOk);
+    const auto slow = render(sentence, kPlain);
+    EXPECT_GT(double(slow.size()), normal.size() * 1.3);
+    // The markup adds to the voice's own rate: +5 on -5 is the normal speed.
+    const auto both = render(u"<rate speed=\"5\">" + sentence + u"</rate>", kXml);
+    EXPECT_NEAR(double(both.size()), double(normal.size()), normal.size() * 0.1);
+    ASSERT_EQ(voice->setRate(0), kOk);
+    ASSERT_EQ(voice->setVolume(25), kOk);
+    EXPECT_LT(rms(render(sentence, kPlain)), rms(normal) * 0.5);
 }
 
 } // namespace
