@@ -19,6 +19,8 @@ int synthCallback(short *wav, int count, espeak_EVENT *events)
     for (espeak_EVENT *e = events; e->type != espeakEVENT_LIST_TERMINATED; ++e) {
         if (e->type == espeakEVENT_WORD)
             consumer->word(e->text_position, e->length, e->sample);
+        else if (e->type == espeakEVENT_SENTENCE)
+            consumer->sentence(e->text_position, e->sample);
     }
     if (wav && count > 0)
         consumer->samples(wav, count);

@@ -42,6 +42,8 @@ public:
     // A word: 1-based character position and length in the UTF-8 text as
     // given, and the sample (from the call's start) where it begins.
     virtual void word(int position, int length, int64_t sample) = 0;
+    // A sentence begins at the 1-based character position.
+    virtual void sentence(int /*position*/, int64_t /*sample*/) {}
     // True to abandon the synthesis at once.
     virtual bool cancelled() = 0;
 };

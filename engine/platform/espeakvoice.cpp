@@ -90,6 +90,22 @@ public:
         m_voice.m_player.event(m_utterance.generation, event);
     }
 
+    void sentence(int position, int64_t sample) override
+    {
+        uint32_t start = 0;
+        uint32_t length = 0;
+        if (!m_locator || !m_locator->locateSentence(position, start, length))
+            return;
+        Event event;
+        event.id = kEventSentenceBoundary;
+        event.streamNumber = m_utterance.stream;
+        event.audioStreamOffset =
+            m_converter.outputByteOffset(m_pieceBase + uint64_t(std::max<int64_t>(0, sample)));
+        event.lParam = start;
+        event.wParam = length;
+        m_voice.m_player.event(m_utterance.generation, event);
+    }
+
     bool cancelled() override { return m_voice.cancelled(m_utterance.generation); }
 
     void silence(int ms)
@@ -368,10 +384,16 @@ void EspeakVoice::deliver(const Event &event, uint64_t generation)
             m_status.currentStream = event.streamNumber;
             m_status.inputWordPos = 0;
             m_status.inputWordLen = 0;
+            m_status.inputSentPos = 0;
+            m_status.inputSentLen = 0;
             break;
         case kEventWordBoundary:
             m_status.inputWordPos = uint32_t(event.lParam);
             m_status.inputWordLen = uint32_t(event.wParam);
+            break;
+        case kEventSentenceBoundary:
+            m_status.inputSentPos = uint32_t(event.lParam);
+            m_status.inputSentLen = uint32_t(event.wParam);
             break;
         default:
             break;

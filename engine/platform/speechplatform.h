@@ -66,6 +66,8 @@ constexpr uint64_t kAllTtsEvents = eventBit(1) | eventBit(2) | eventBit(3) | eve
 // start / end of input stream: wParam = lParam = 0; the end event's
 // audioStreamOffset is the size of the text's whole audio in bytes.
 // bookmark: bookmark = the mark's name, wParam = its leading number, lParam 0.
+// sentence boundary: lParam = position, wParam = length of the sentence
+// (up to and with its full stop; markup pieces may cut a sentence).
 // Events are queued when the audio they belong to starts playing.
 struct Event
 {

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "wordlocator.h"
 
+#include <algorithm>
+
 namespace qvsp {
 
 namespace {
@@ -30,8 +32,10 @@ bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
     if (cps.empty())
         return false;
     size_t i = position > 0 ? size_t(position - 1) : 0;
+    // Read-out punctuation comes with positions far beyond the text (a
+    // flag bit on top of the mark's place); such a mark is not a word.
     if (i >= cps.size())
-        i = cps.size() - 1;
+        return false;
     // On a blank: the word that follows it, else the one before.
     if (isBlank(cps[i])) {
         size_t j = i;
@@ -87,16 +91,42 @@ bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
         return false; // the synthesiser looked back; the host has moved on
     m_lastWord = from;
 
+    sourceRange(from, to, start, length);
+    return length > 0;
+}
+
+bool WordLocator::locateSentence(int position, uint32_t &start, uint32_t &length)
+{
+    const std::u32string &cps = m_piece.codePoints;
+    size_t from = position > 0 ? size_t(position - 1) : 0;
+    while (from < cps.size() && isBlank(cps[from]))
+        ++from;
+    if (from >= cps.size() || from == m_lastSentence ||
+        (m_lastSentence != size_t(-1) && from < m_lastSentence))
+        return false;
+    m_lastSentence = from;
+    size_t to = from;
+    while (to + 1 < cps.size()) {
+        const char32_t c = cps[to];
+        if ((c == '.' || c == '!' || c == '?') && isBlank(cps[to + 1]))
+            break;
+        ++to;
+    }
+    while (to > from && isBlank(cps[to]))
+        --to;
+    sourceRange(from, to, start, length);
+    return length > 0;
+}
+
+void WordLocator::sourceRange(size_t from, size_t to, uint32_t &start, uint32_t &length) const
+{
     start = m_piece.starts[from];
     uint32_t end = m_piece.ends[to];
     for (size_t k = from; k <= to; ++k) { // several code points may share one source
-        if (m_piece.starts[k] < start)
-            start = m_piece.starts[k];
-        if (m_piece.ends[k] > end)
-            end = m_piece.ends[k];
+        start = std::min(start, m_piece.starts[k]);
+        end = std::max(end, m_piece.ends[k]);
     }
     length = end > start ? end - start : 0;
-    return length > 0;
 }
 
 } // namespace qvsp

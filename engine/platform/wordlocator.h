@@ -24,10 +24,16 @@ public:
     // start and length (UTF-16 units of the original text) when this is a
     // word not reported before.
     bool locate(int position, uint32_t &start, uint32_t &length);
+    // The same for a sentence: from the position's word up to and with the
+    // next full stop, question or exclamation mark (or the piece's end).
+    bool locateSentence(int position, uint32_t &start, uint32_t &length);
 
 private:
+    void sourceRange(size_t from, size_t to, uint32_t &start, uint32_t &length) const;
+
     const SpeechPiece &m_piece;
     size_t m_lastWord = size_t(-1);
+    size_t m_lastSentence = size_t(-1);
 };
 
 } // namespace qvsp
