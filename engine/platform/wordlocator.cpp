@@ -24,6 +24,14 @@ bool isPunctuation(char32_t c)
            (c >= 0xFF01 && c <= 0xFF0F) || c == 0x037E || c == 0x0387 || c == 0x060C || c == 0x061F;
 }
 
+// Chinese writes no blanks between words and the synthesiser reads it
+// character by character, so each ideograph is a word of its own.
+bool isHan(char32_t c)
+{
+    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x2FFFF);
+}
+
 } // namespace
 
 bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
@@ -77,11 +85,13 @@ bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
         if (!inWord(i))
             return false; // a mark the synthesiser reads out; its word comes next
         from = i;
-        while (from > first && inWord(from - 1))
-            --from;
         to = i;
-        while (to < last && inWord(to + 1))
-            ++to;
+        if (!isHan(cps[i])) {
+            while (from > first && inWord(from - 1) && !isHan(cps[from - 1]))
+                --from;
+            while (to < last && inWord(to + 1) && !isHan(cps[to + 1]))
+                ++to;
+        }
     }
     // Otherwise the token is all punctuation, spoken as such: keep it whole.
 

@@ -55,6 +55,12 @@ TEST(EspeakVoiceTest, WordEventsSpanTheWordsOfTheTextInOrder)
     events = speakAndCollect(*voice, russian, kPlain);
     EXPECT_EQ(spokenWords(russian, events), (Words{u"Привет", u"как", u"дела", u"Всё", u"хорошо"}));
 
+    const std::u16string chinese = u"你好世界。我很好。";
+    ASSERT_EQ(voice->setVoice(tokenNamed(u"espeak-ng Chinese (Mandarin, latin as English)")), kOk);
+    events = speakAndCollect(*voice, chinese, kPlain);
+    EXPECT_EQ(spokenWords(chinese, events),
+              (Words{u"你", u"好", u"世", u"界", u"我", u"很", u"好"}));
+
     // Outside the basic plane: the positions are UTF-16 units, two per emoji.
     const std::u16string astral = u"\U0001F600 one two";
     ASSERT_EQ(voice->setVoice(nullptr), kOk);
