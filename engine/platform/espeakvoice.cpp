@@ -4,6 +4,7 @@
 
 #include "audioconverter.h"
 #include "espeakengine.h"
+#include "platformmemoryaudiooutput.h"
 #include "speechtextreader.h"
 #include "textcodec.h"
 #include "wordlocator.h"

@@ -4,6 +4,7 @@
 
 #include "captureaudiosink.h"
 #include "nullaudiosink.h"
+#include "platformmemoryaudiooutput.h"
 #include "pulseaudiosink.h"
 #include "wavfileaudiosink.h"
 
@@ -86,19 +87,6 @@ bool PlatformAudioOutput::sharesSinkWith(const PlatformAudioOutput &other) const
     if (m_kind == WavFile || m_kind == Memory)
         return false;
     return m_kind == other.m_kind && m_folder == other.m_folder;
-}
-
-PlatformMemoryAudioOutput::PlatformMemoryAudioOutput()
-    : m_inner(std::make_shared<PlatformAudioOutput>(PlatformAudioOutput::Memory, std::string()))
-{
-}
-
-std::string PlatformMemoryAudioOutput::takeAudio()
-{
-    std::lock_guard<std::mutex> lock(m_inner->buffer()->mutex);
-    std::string out;
-    out.swap(m_inner->buffer()->bytes);
-    return out;
 }
 
 AudioOutputPtr createWavFileAudioOutput(const std::string &path, HResult *hr)
