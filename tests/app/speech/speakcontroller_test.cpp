@@ -117,6 +117,12 @@ TEST_F(SpeakFixture, SelectionStartingAt100HighlightsDocumentPositions)
     EXPECT_EQ(words.front().selectionStart, 100);
     EXPECT_EQ(words.front().selected, QStringLiteral("Selected"));
     EXPECT_EQ(words.back().selected, QStringLiteral("read"));
+
+    // Text deleted after it was handed over: a late word moves the caret to
+    // the end of what is left instead of pointing past it.
+    edit->setPlainText(QStringLiteral("Short."));
+    controller->highlightWord(edit, words.back().first, words.back().last);
+    EXPECT_EQ(edit->textCursor().position(), 6);
 }
 
 TEST_F(SpeakFixture, PitchPrefixIsTakenOffWordPositions)
@@ -200,6 +206,17 @@ TEST_F(SpeakFixture, EngineErrorIsShownAndForgetsTheEditor)
     EXPECT_EQ(messages->messages[0].kind, MessageRecorder::Kind::Critical);
     EXPECT_EQ(messages->messages[0].text, QStringLiteral("Object not found."));
     EXPECT_EQ(controller->currentSpeakingEditor(), nullptr);
+    // The output format comes from the settings on every Speak.
+    edit->setVoiceName(englishVoice());
+    QSettings().setValue(QStringLiteral("DefaultSpeechValues/voiceOutputFormat"), 999);
+    controller->speak();
+    ASSERT_EQ(messages->messages.size(), 2);
+    EXPECT_EQ(messages->messages[1].text, QStringLiteral("Unknown text/audio encoding."));
+    QSettings().remove(QStringLiteral("DefaultSpeechValues/voiceOutputFormat"));
+    controller->speak();
+    EXPECT_EQ(messages->messages.size(), 2);
+    EXPECT_EQ(controller->currentSpeakingEditor(), edit);
+
     EXPECT_EQ(VocalyneSpeakController::speakErrorText(17), QStringLiteral("Undefined error!"));
     EXPECT_EQ(VocalyneSpeakController::speakErrorText(101), QStringLiteral("Undefined error!"));
 }
