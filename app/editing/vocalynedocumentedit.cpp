@@ -14,6 +14,10 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QAbstractTextDocumentLayout>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QToolTip>
 #include <QUrl>
 #include <QFileInfo>
@@ -21,6 +25,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -32,6 +37,9 @@ namespace {
 // The tables are shared by all tabs, so an editor may only update single rows
 // when it wrote the whole table itself.
 const char RowsOwnerProperty[] = "vocalyneRowsOwner";
+
+// How long moved table rows may show their old numbers while typing goes on.
+constexpr int TableRepaintDelayMs = 100;
 
 quint64 nextSerial()
 {
@@ -121,6 +129,52 @@ int firstTouchedElement(const QList<QVT2SElement> &elements, bool ordered, quint
     return int(it - elements.cbegin());
 }
 
+// The smallest n in [0, count] for which pred(n) is false (count when there
+// is none), for a pred that is true on a prefix; searched outwards from hint
+// in doubling steps, then by bisection.
+template<typename Pred>
+int gallopFirstFalse(int count, int hint, Pred pred)
+{
+    if (count <= 0)
+        return 0;
+    hint = std::clamp(hint, 0, count - 1);
+    int low = 0;
+    int high = count;
+    if (pred(hint)) {
+        low = hint + 1;
+        for (int step = 1;; step *= 2) {
+            const int probe = hint + step;
+            if (probe >= count)
+                break;
+            if (!pred(probe)) {
+                high = probe;
+                break;
+            }
+            low = probe + 1;
+        }
+    } else {
+        high = hint;
+        for (int step = 1;; step *= 2) {
+            const int probe = hint - step;
+            if (probe < 0)
+                break;
+            if (pred(probe)) {
+                low = probe + 1;
+                break;
+            }
+            high = probe;
+        }
+    }
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (pred(mid))
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low;
+}
+
 template<typename List>
 void removeIndexes(List &list, const QList<int> &ascending)
 {
@@ -184,6 +238,11 @@ VocalyneDocumentEdit::VocalyneDocumentEdit(QWidget *parent,
             QCoreApplication::translate("QApplication",
                                         "Unable to set the default speech settings."));
     }
+
+    m_tableRepaintTimer = new QTimer(this);
+    m_tableRepaintTimer->setSingleShot(true);
+    m_tableRepaintTimer->setInterval(TableRepaintDelayMs);
+    connect(m_tableRepaintTimer, &QTimer::timeout, this, &VocalyneDocumentEdit::repaintMovedRows);
 
     createActions();
     createContextMenu();
@@ -407,7 +466,8 @@ void VocalyneDocumentEdit::refreshHighlights()
     // List values beyond the text were clamped in the cursors: read all of
     // them back on the next edit.
     m_dirtyFrom = 0;
-    setExtraSelections(highlights);
+    m_shownHighlights = {-1}; // new cursors: hand them over whatever is shown
+    showVisibleHighlights(true);
 
     if (!isCurrentEditor())
         return;
@@ -496,6 +556,9 @@ void VocalyneDocumentEdit::syncPositionsFrom(int from)
         refreshHighlights();
         return;
     }
+    // Entities may have moved into or out of the visible text; the next
+    // paint, with the layout settled, looks again.
+    m_shownFirst = -1;
 
     if (!isCurrentEditor())
         return;
@@ -505,18 +568,148 @@ void VocalyneDocumentEdit::syncPositionsFrom(int from)
         return table && table->property(RowsOwnerProperty).toULongLong() == m_serial &&
                table->rowCount() == rows;
     };
+    auto merge = [](int (&pending)[2], const int (&rows)[2]) {
+        if (rows[0] < 0)
+            return;
+        pending[0] = pending[0] < 0 ? rows[0] : std::min(pending[0], rows[0]);
+        pending[1] = std::max(pending[1], rows[1]);
+    };
     if (ownsRows(m_bookmarkTable, m_bookmarks.size())) {
-        VocalyneManagerTables::repaintPositions(m_bookmarkTable, bookmarkRows[0], bookmarkRows[1]);
+        merge(m_pendingBookmarkRows, bookmarkRows);
     } else if (m_bookmarkTable) {
         VocalyneManagerTables::fillBookmarks(m_bookmarkTable, m_bookmarks, m_positionSource);
         m_bookmarkTable->setProperty(RowsOwnerProperty, m_serial);
     }
     if (ownsRows(m_sectionTable, m_sections.size())) {
-        VocalyneManagerTables::repaintPositions(m_sectionTable, sectionRows[0], sectionRows[1]);
+        merge(m_pendingSectionRows, sectionRows);
     } else if (m_sectionTable) {
         VocalyneManagerTables::fillSections(m_sectionTable, m_sections, m_positionSource);
         m_sectionTable->setProperty(RowsOwnerProperty, m_serial);
     }
+    if ((m_pendingBookmarkRows[0] >= 0 || m_pendingSectionRows[0] >= 0) &&
+        !m_tableRepaintTimer->isActive())
+        m_tableRepaintTimer->start();
+}
+
+void VocalyneDocumentEdit::visibleTextRange(int &first, int &last)
+{
+    // Whole paragraphs. A hit test at the view's corners would walk every
+    // block above them, and a plain binary search would make the layout lay
+    // out half the document after each edit; galloping from the blocks found
+    // last time only looks at blocks near the view.
+    QTextDocument *doc = document();
+    QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    const int count = doc->blockCount();
+    const qreal top = verticalScrollBar()->value();
+    const qreal bottom = top + viewport()->height();
+    auto blockRect = [doc, layout](int number) {
+        return layout->blockBoundingRect(doc->findBlockByNumber(number));
+    };
+    int firstNumber = gallopFirstFalse(count, m_firstBlockHint,
+                                       [&](int n) { return blockRect(n).bottom() < top; });
+    firstNumber = std::min(firstNumber, count - 1);
+    int lastNumber = gallopFirstFalse(count, std::max(firstNumber, m_lastBlockHint),
+                                      [&](int n) { return blockRect(n).top() <= bottom; }) -
+                     1;
+    lastNumber = std::max(lastNumber, firstNumber);
+    m_firstBlockHint = firstNumber;
+    m_lastBlockHint = lastNumber;
+    const QTextBlock firstBlock = doc->findBlockByNumber(firstNumber);
+    const QTextBlock lastBlock = doc->findBlockByNumber(lastNumber);
+    first = firstBlock.position();
+    last = lastBlock.position() + std::max(0, lastBlock.length() - 1);
+}
+
+void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
+{
+    if (!isVisible()) {
+        // Nothing is on screen; the first paint hands the highlights over.
+        // (Measuring all of them now would lay out the whole text.)
+        m_shownFirst = -1;
+        if (!m_shownHighlights.isEmpty()) {
+            m_shownHighlights.clear();
+            setExtraSelections({});
+        }
+        return;
+    }
+    int first = 0;
+    int last = 0;
+    visibleTextRange(first, last);
+    if (!positionsMoved && first == m_shownFirst && last == m_shownLast)
+        return;
+    m_shownFirst = first;
+    m_shownLast = last;
+
+    // An entity is shown when its span touches [first, last + 1].
+    const quint32 low = quint32(first);
+    const quint64 high = quint64(last) + 1;
+    QList<int> shown;
+    const int nB = m_highlightBookmarks;
+    const int nS = m_highlightSections;
+    for (int i = firstTouchedRange(m_bookmarks, m_bookmarksOrdered, low); i < nB; ++i) {
+        const QVT2SBookmark &bookmark = m_bookmarks.at(i);
+        if (bookmark.fromChar > high) {
+            if (m_bookmarksOrdered)
+                break;
+            continue;
+        }
+        if (bookmark.toChar >= low)
+            shown.append(i);
+    }
+    for (int i = firstTouchedRange(m_sections, m_sectionsOrdered, low); i < nS; ++i) {
+        const QVT2SSection &section = m_sections.at(i);
+        if (section.fromChar > high) {
+            if (m_sectionsOrdered)
+                break;
+            continue;
+        }
+        if (section.toChar >= low)
+            shown.append(nB + i);
+    }
+    for (int i = firstTouchedElement(m_elements, m_elementsOrdered, low);
+         i < m_highlightElements; ++i) {
+        const QVT2SElement &element = m_elements.at(i);
+        if (element.afterChar > high) {
+            if (m_elementsOrdered)
+                break;
+            continue;
+        }
+        if (quint64(element.afterChar) + 1 >= low)
+            shown.append(nB + nS + i);
+    }
+    // The widget holds the same cursors, so it already draws moved entities
+    // in their new place; only a different set needs handing over (the
+    // widget measures every entry it does not know yet).
+    if (shown == m_shownHighlights)
+        return;
+    m_shownHighlights = shown;
+    QList<QTextEdit::ExtraSelection> selections;
+    selections.reserve(shown.size());
+    for (int index : std::as_const(shown))
+        selections.append(m_highlights.at(index));
+    setExtraSelections(selections);
+}
+
+void VocalyneDocumentEdit::paintEvent(QPaintEvent *event)
+{
+    // Scrolling, resizing, zooming and late layout all show other text; the
+    // highlights follow before anything is drawn.
+    showVisibleHighlights(false);
+    QTextEdit::paintEvent(event);
+}
+
+void VocalyneDocumentEdit::repaintMovedRows()
+{
+    // Held back while typing goes on: the cells read live values, so only
+    // their pixels lag, and one repaint covers a burst of keystrokes.
+    if (isCurrentEditor()) {
+        VocalyneManagerTables::repaintPositions(m_bookmarkTable, m_pendingBookmarkRows[0],
+                                                m_pendingBookmarkRows[1]);
+        VocalyneManagerTables::repaintPositions(m_sectionTable, m_pendingSectionRows[0],
+                                                m_pendingSectionRows[1]);
+    }
+    m_pendingBookmarkRows[0] = m_pendingBookmarkRows[1] = -1;
+    m_pendingSectionRows[0] = m_pendingSectionRows[1] = -1;
 }
 
 // ---- Modified state ---------------------------------------------------------

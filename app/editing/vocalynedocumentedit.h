@@ -14,6 +14,7 @@
 class QAction;
 class QMenu;
 class QTableWidget;
+class QTimer;
 class VocalyneMainWindowInterface;
 
 /// The editor of one document tab and, at the same time, that tab's speech
@@ -23,7 +24,11 @@ class VocalyneMainWindowInterface;
 /// manager tables while it is the current editor, and tracks the modified
 /// state in its tab title.
 ///
-/// The highlights are the source of truth for positions after an edit. Code
+/// Each entity has a highlight whose text cursor follows the edits; those
+/// cursors are the source of truth for positions after an edit. Only the
+/// highlights of entities on screen are handed to the widget as extra
+/// selections (the widget tests every extra selection against every block it
+/// paints, which tens of thousands of entities would make slow). Code
 /// that changes the entity lists directly (file loading, removal or enabling
 /// by index) must end with refreshHighlights() or markModifiedAndRefresh();
 /// never call setExtraSelections() on an editor yourself.
@@ -72,6 +77,10 @@ public:
     /// is in no tab, so another document's title never gets the mark).
     void setModifiedState(bool modified, const QString &title = QString(), int index = -1);
 
+    /// Every entity's highlight: all bookmarks, then all sections, then all
+    /// elements, in list order (extraSelections() holds those on screen).
+    const QList<QTextEdit::ExtraSelection> &entityHighlights() const { return m_highlights; }
+
     /// The tooltip text for a point in viewport coordinates (empty: none).
     QString toolTipTextAt(const QPoint &viewportPos) const;
 
@@ -116,6 +125,7 @@ public slots:
 
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -124,6 +134,7 @@ protected:
 
 private:
     void noteContentsChange(int from, int charsRemoved, int charsAdded);
+    void repaintMovedRows();
     /// syncPositions() for an edit that left every position below from alone.
     void syncPositionsFrom(int from);
     void applyFontFromSettings();
@@ -135,6 +146,12 @@ private:
     void valueChanged();
     QTextCursor spanCursor(quint32 from, quint32 to) const;
     void tellClipboardWatchIfSelection();
+    /// Hands the widget the highlights of the entities in the visible text.
+    /// Without positionsMoved nothing is done while the visible text range
+    /// is the same as last time.
+    void showVisibleHighlights(bool positionsMoved);
+    /// The text positions of the paragraphs on screen.
+    void visibleTextRange(int &first, int &last);
 
     QString m_filePath;
     QAction *m_actionUndo = nullptr;
@@ -166,6 +183,12 @@ private:
     bool m_bookmarksOrdered = false;
     bool m_sectionsOrdered = false;
     bool m_elementsOrdered = false;
+    // The visible text range whose highlights the widget has.
+    int m_shownFirst = -1;
+    int m_shownLast = -1;
+    QList<int> m_shownHighlights; // indexes into m_highlights
+    int m_firstBlockHint = 0;
+    int m_lastBlockHint = 0;
     // The lowest position changed since the last sync (INT_MAX: none known).
     int m_dirtyFrom = 0;
     // Set while the constructor loads the default voice, which must not mark
@@ -174,4 +197,8 @@ private:
     // Which editor last filled the shared manager tables (see syncPositions).
     quint64 m_serial = 0;
     VocalyneManagerTables::SharedPositionSource m_positionSource;
+    // Table rows whose numbers moved and wait for one coalesced repaint.
+    QTimer *m_tableRepaintTimer = nullptr;
+    int m_pendingBookmarkRows[2] = {-1, -1};
+    int m_pendingSectionRows[2] = {-1, -1};
 };
