@@ -217,8 +217,6 @@ TEST_F(SpeakFixture, EngineErrorIsShownAndForgetsTheEditor)
     EXPECT_EQ(messages->messages.size(), 2);
     EXPECT_EQ(controller->currentSpeakingEditor(), edit);
 
-    EXPECT_EQ(VocalyneSpeakController::speakErrorText(17), QStringLiteral("Undefined error!"));
-    EXPECT_EQ(VocalyneSpeakController::speakErrorText(101), QStringLiteral("Undefined error!"));
 }
 
 TEST_F(SpeakFixture, FailingPauseOrResumeForgetsEditorAndKeepsPausedFlag)
@@ -257,9 +255,6 @@ TEST_F(SpeakFixture, FailingPauseOrResumeForgetsEditorAndKeepsPausedFlag)
     controller->applyPauseResumeResult(15, true);
     EXPECT_FALSE(controller->isPaused());
     EXPECT_EQ(messages->messages.size(), 2);
-    EXPECT_TRUE(VocalyneSpeakController::pauseResumeErrorText(12, false).isEmpty());
-    EXPECT_EQ(VocalyneSpeakController::pauseResumeErrorText(13, true),
-              QStringLiteral("The utterance queue is full."));
 }
 
 TEST_F(SpeakFixture, VoiceControlsWriteIntoTheCurrentDocument)
