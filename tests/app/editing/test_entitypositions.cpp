@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "editorfixture.h"
 
+#include <QScrollBar>
+#include <QTest>
 #include <QTextEdit>
 
 namespace {
@@ -12,7 +14,7 @@ const VoiceComboUserData Voice{3, 1, 1033};
 // bookmarks, sections, elements.
 void expectHighlightsMatchLists(const VocalyneDocumentEdit &edit)
 {
-    const QList<QTextEdit::ExtraSelection> highlights = edit.extraSelections();
+    const QList<QTextEdit::ExtraSelection> &highlights = edit.entityHighlights();
     const auto &bookmarks = edit.bookmarks();
     const auto &sections = edit.sections();
     const auto &elements = edit.elements();
@@ -132,6 +134,7 @@ TEST_F(EntityPositions, ClearAllRemovesEveryEntityAndEmptiesTheTables)
     EXPECT_TRUE(edit->elements().isEmpty());
     EXPECT_EQ(bookmarkTable->rowCount(), 0);
     EXPECT_EQ(sectionTable->rowCount(), 0);
+    EXPECT_TRUE(edit->entityHighlights().isEmpty());
     EXPECT_TRUE(edit->extraSelections().isEmpty());
 }
 
@@ -209,5 +212,72 @@ TEST_F(EntityPositions, OnlyTheCurrentEditorWritesTheSharedTables)
     ASSERT_EQ(bookmarkTable->rowCount(), 2);
     EXPECT_EQ(row(bookmarkTable.get(), 0).mid(0, 2),
               QStringList({QStringLiteral("6"), QStringLiteral("16")}));
+    // Its cells must not read a closed editor's lists.
     other.reset();
+    EXPECT_EQ(row(bookmarkTable.get(), 1).mid(0, 2),
+              QStringList({QStringLiteral("17"), QStringLiteral("21")}));
+}
+
+TEST_F(EntityPositions, EditsAtAnEntityEdgeAndInUnorderedListsMoveTheRightEntities)
+{
+    edit->setPlainText(QStringLiteral("aaaa bbbb cccc dddd eeee ffff"));
+    edit->addBookmark(0, 4);
+    edit->addBookmark(10, 14);
+    edit->addElement(2, QStringLiteral("pause"), QStringLiteral("100"));
+    edit->addElement(20, QStringLiteral("pause"), QStringLiteral("100"));
+
+    // Text typed at a bookmark's end joins it; entities before stay put.
+    insertAt(14, QStringLiteral("XY"));
+    EXPECT_EQ(edit->bookmarks().at(0).toChar, 4u);
+    EXPECT_EQ(edit->bookmarks().at(1).toChar, 16u);
+    EXPECT_EQ(edit->elements().at(0).afterChar, 2u);
+    EXPECT_EQ(edit->elements().at(1).afterChar, 22u);
+    // Text typed at a bookmark's start does not.
+    insertAt(10, QStringLiteral("Z"));
+    EXPECT_EQ(edit->bookmarks().at(1).fromChar, 11u);
+
+    // A list out of order (as a damaged file can hold it) is still followed.
+    ASSERT_TRUE(edit->setBookmarkRange(0, 25, 29));
+    edit->markModifiedAndRefresh();
+    insertAt(5, QStringLiteral("!"));
+    EXPECT_EQ(edit->bookmarks().at(0).fromChar, 26u);
+    EXPECT_EQ(edit->bookmarks().at(1).fromChar, 12u);
+    EXPECT_EQ(row(bookmarkTable.get(), 0).mid(0, 2),
+              QStringList({QStringLiteral("26"), QStringLiteral("30")}));
+    expectHighlightsMatchLists(*edit);
+}
+
+TEST_F(EntityPositions, OnlyEntitiesOnScreenAreHandedToTheWidget)
+{
+    QString text;
+    for (int line = 0; line < 400; ++line)
+        text += QStringLiteral("line %1 of a long document\n").arg(line);
+    edit->setPlainText(text);
+    const int lastLine = text.lastIndexOf(QStringLiteral("line 399"));
+    edit->addBookmark(0, 4);
+    edit->addBookmark(lastLine, lastLine + 4);
+    edit->addElement(lastLine + 2, QStringLiteral("pause"), QStringLiteral("100"));
+    EXPECT_TRUE(edit->extraSelections().isEmpty()); // hidden: nothing is measured
+
+    edit->resize(300, 200);
+    edit->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit.get()));
+    edit->viewport()->repaint();
+    QList<QTextEdit::ExtraSelection> shown = edit->extraSelections();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown.at(0).cursor.anchor(), 0);
+    EXPECT_EQ(edit->entityHighlights().size(), 3);
+
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    edit->viewport()->repaint();
+    shown = edit->extraSelections();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown.at(0).cursor.anchor(), lastLine);
+    EXPECT_EQ(shown.at(1).cursor.anchor(), lastLine + 2);
+    // Typing above the view moves them; the widget draws the moved spans.
+    insertAt(0, QStringLiteral("typed "));
+    edit->viewport()->repaint();
+    shown = edit->extraSelections();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown.at(0).cursor.anchor(), lastLine + 6);
 }
