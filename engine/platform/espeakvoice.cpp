@@ -7,6 +7,7 @@
 #include "platformmemoryaudiooutput.h"
 #include "speechtextreader.h"
 #include "textcodec.h"
+#include "userlexicon.h"
 #include "wordlocator.h"
 
 #include <algorithm>
@@ -460,9 +461,11 @@ void EspeakVoice::synthesize(const Utterance &utterance)
         case SpeechPiece::Text: {
             const ProsodyState &state = piece.state;
             SynthParams params;
-            const auto &token = state.voice ? state.voice : utterance.token;
-            if (token)
+            const auto token = state.voice ? state.voice : utterance.token;
+            if (token) {
                 params.voiceIdentifier = token->info().identifier;
+                UserLexicon::apply(piece, token->languageId());
+            }
             params.wordsPerMinute = wordsPerMinute(int(utterance.rate) + state.rate);
             int volume = int(utterance.volume) * state.volume / 100;
             if (state.emphasis)

@@ -194,6 +194,51 @@ public:
     virtual HResult waitUntilDone(uint32_t timeoutMs) = 0;
 };
 
+// Converts the phones of one language to phoneme identifiers. English
+// languages (primary language 0x09) use the American English phone set
+// ("h eh 1 l ow": aa ae ah ao aw ax ay eh er ey ih iy ow oy uh uw b ch d dh
+// f g h jh k l m n ng p r s sh t th v w y z zh, with 1 and 2 after a vowel
+// for its stress and - for a syllable boundary); every other language a
+// voice speaks uses espeak-ng phoneme mnemonics ("h@l'oU"), one identifier
+// per character, blanks ignored.
+class PhoneConverter
+{
+public:
+    virtual ~PhoneConverter() = default;
+    // kOk with the identifiers (no terminator); kInvalidArg when a phone is
+    // unknown, there is none, or more than 383 identifiers would be needed.
+    virtual HResult phoneToId(const std::string &phones, std::vector<uint16_t> &ids) const = 0;
+};
+using PhoneConverterPtr = std::shared_ptr<PhoneConverter>;
+
+// kOk with the converter of language; kNotFound when no voice speaks it.
+HResult createPhoneConverter(uint16_t language, PhoneConverterPtr &converter);
+
+// The user's lexicon: pronunciations by word, language and part of speech,
+// kept in the user's data folder ($XDG_DATA_HOME, else ~/.local/share,
+// then Halvern/Vocalyne/lexicon.txt) and applied to every text spoken
+// afterwards by a voice of that language (the exact language first, then
+// any of the same primary language; words compare exactly, then ignoring
+// letter case). The last pronunciation added for a word is the one spoken.
+class Lexicon
+{
+public:
+    virtual ~Lexicon() = default;
+    // kOk (also when the same pronunciation is there already); kInvalidArg
+    // for an empty word, a word with a tab or line break, or no
+    // identifiers; kFail when the store cannot be written.
+    virtual HResult addPronunciation(const std::u16string &word, uint16_t language,
+                                     int partOfSpeech, const std::vector<uint16_t> &ids) = 0;
+    // Removes exactly that pronunciation: kOk, kNotFound when it is not
+    // there, kFail when the store cannot be written.
+    virtual HResult removePronunciation(const std::u16string &word, uint16_t language,
+                                        int partOfSpeech, const std::vector<uint16_t> &ids) = 0;
+};
+using LexiconPtr = std::shared_ptr<Lexicon>;
+
+// kOk with the user's lexicon.
+HResult createLexicon(LexiconPtr &lexicon);
+
 // Creates the voice object, speaking with the default voice (American
 // English where installed, else the first one) into the default audio
 // output, with every text-to-speech event wanted and queued until

@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "speechtextreader.h"
 
+#include "charclasses.h"
 #include "espeakvoicetoken.h"
 #include "languageids.h"
-#include "phoneconverter.h"
+#include "phonetable.h"
 #include "textcodec.h"
 
 #include <algorithm>
@@ -17,8 +18,7 @@ namespace {
 
 bool isBlank(char32_t c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' ||
-           c == 0x2028 || c == 0x2029 || c == 0x3000;
+    return CharClasses::isBlank(c);
 }
 
 bool isSentenceEnd(char32_t c)
@@ -452,7 +452,7 @@ void SpeechTextReader::finishPron(size_t contentEnd, size_t tagEnd)
         from = m_pronBegin;
         to = tagEnd;
     }
-    const std::string phonemes = PhoneConverter::toEspeak(m_pronSym);
+    const std::string phonemes = PhoneTable::markupToEspeak(m_pronSym);
     if (phonemes.empty()) {
         // Nothing to pronounce: the content, if any, is read as text.
         for (size_t i = m_pronContent; i < contentEnd;) {

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "wordlocator.h"
 
+#include "charclasses.h"
+
 #include <algorithm>
 
 namespace qvsp {
@@ -10,26 +12,15 @@ namespace {
 
 bool isBlank(char32_t c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' ||
-           c == 0x2028 || c == 0x2029 || c == 0x3000;
+    return CharClasses::isBlank(c);
 }
-
 bool isPunctuation(char32_t c)
 {
-    if (c < 0x80)
-        return (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
-               (c >= 0x7B && c <= 0x7E);
-    return c == 0xA1 || c == 0xAB || c == 0xB7 || c == 0xBB || c == 0xBF ||
-           (c >= 0x2010 && c <= 0x205E) || (c >= 0x3001 && c <= 0x3011) ||
-           (c >= 0xFF01 && c <= 0xFF0F) || c == 0x037E || c == 0x0387 || c == 0x060C || c == 0x061F;
+    return CharClasses::isPunctuation(c);
 }
-
-// Chinese writes no blanks between words and the synthesiser reads it
-// character by character, so each ideograph is a word of its own.
 bool isHan(char32_t c)
 {
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
-           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x2FFFF);
+    return CharClasses::isHan(c);
 }
 
 } // namespace

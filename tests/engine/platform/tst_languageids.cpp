@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "languageids.h"
-#include "phoneconverter.h"
+#include "phonetable.h"
 #include "speechplatform.h"
 
 #include <gtest/gtest.h>
@@ -71,13 +71,13 @@ TEST(LanguageIdsTest, VoiceLanguageTagsMapToIdentifiers)
     EXPECT_EQ(LanguageIds::hexName(0), "0");
 }
 
-TEST(PhoneConverterTest, MarkupPhonesBecomeEspeakMnemonicsWithStressBeforeTheVowel)
+TEST(PhoneTableTest, MarkupPhonesBecomeEspeakMnemonicsWithStressBeforeTheVowel)
 {
-    EXPECT_EQ(PhoneConverter::toEspeak(u"h eh 1 l ow"), "h'EloU");
-    EXPECT_EQ(PhoneConverter::toEspeak(u"T AH 2 M EY 1 T OW"), "t,Vm'eItoU");
-    EXPECT_EQ(PhoneConverter::toEspeak(u"  "), "");
+    EXPECT_EQ(PhoneTable::markupToEspeak(u"h eh 1 l ow"), "h'EloU");
+    EXPECT_EQ(PhoneTable::markupToEspeak(u"T AH 2 M EY 1 T OW"), "t,Vm'eItoU");
+    EXPECT_EQ(PhoneTable::markupToEspeak(u"  "), "");
     // Not the markup's phone set: passed on, minus what would close the block.
-    EXPECT_EQ(PhoneConverter::toEspeak(u"h@l'oU]]x"), "h@l'oUx");
+    EXPECT_EQ(PhoneTable::markupToEspeak(u"h@l'oU]]x"), "h@l'oUx");
 }
 
 } // namespace

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "speechpiece.h"
+#include "speechplatform.h"
+
+#include <map>
+#include <mutex>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace qvsp {
+
+// The user lexicon in its file, one pronunciation per line:
+// "<language hex>\t<part of speech>\t<word>\t<identifiers in hex>". Every
+// change rewrites the file whole (written aside, then renamed over), so an
+// interrupted write never loses the lexicon.
+class UserLexicon : public Lexicon
+{
+public:
+    HResult addPronunciation(const std::u16string &word, uint16_t language, int partOfSpeech,
+                             const std::vector<uint16_t> &ids) override;
+    HResult removePronunciation(const std::u16string &word, uint16_t language, int partOfSpeech,
+                                const std::vector<uint16_t> &ids) override;
+
+    static std::string storePath();
+    // Replaces each word of piece that the lexicon knows for language by
+    // its pronunciation (keeping the word's place in the original text).
+    static void apply(SpeechPiece &piece, uint16_t language);
+
+private:
+    struct Entry
+    {
+        uint16_t language = 0;
+        int partOfSpeech = 0;
+        std::string word; // UTF-8
+        std::vector<uint16_t> ids;
+    };
+    static std::vector<Entry> load();
+    static bool save(const std::vector<Entry> &entries);
+    static HResult change(const std::u16string &word, uint16_t language, int partOfSpeech,
+                          const std::vector<uint16_t> &ids, bool add);
+};
+
+} // namespace qvsp
