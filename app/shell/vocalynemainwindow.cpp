@@ -50,6 +50,8 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
 
     setUpSpeechToolbar();
     dwDocHistory->hide();
+    // The manager tables need room for their columns next to the text.
+    resizeDocks({dwSBManager}, {380}, Qt::Horizontal);
     setUpCloseButton();
 
     // The form's first page receives the first document.
@@ -89,7 +91,10 @@ void VocalyneMainWindow::setUpSpeechToolbar()
     speechToolbar->addWidget(new QLabel(tr(" Voice "), speechToolbar));
     m_voiceCombo = new QComboBox(speechToolbar);
     m_voiceCombo->setObjectName(QStringLiteral("voiceComboBox"));
-    m_voiceCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Wide enough for the usual voice names, not for the longest one, so
+    // the whole speech toolbar fits a normal window.
+    m_voiceCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_voiceCombo->setMinimumContentsLength(22);
     speechToolbar->addWidget(m_voiceCombo);
     setUpVoiceList();
     speechToolbar->addSeparator();

@@ -9,6 +9,7 @@
 #include "vocalynemainwindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPixmap>
@@ -43,7 +44,17 @@ int main(int argc, char *argv[])
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return 1;
-    file.write(BenchDocument::build(shape, window.currentDocumentEdit()->voiceName()));
+    // An English voice reads the English sample text.
+    QString voice = window.currentDocumentEdit()->voiceName();
+    if (auto *combo = window.findChild<QComboBox *>(QStringLiteral("voiceComboBox"))) {
+        for (int i = 0; i < combo->count(); ++i) {
+            if (combo->itemText(i).contains(QStringLiteral("English (Great Britain)"))) {
+                voice = combo->itemText(i);
+                break;
+            }
+        }
+    }
+    file.write(BenchDocument::build(shape, voice));
     file.close();
     window.openDocumentFile(path);
 

@@ -3,12 +3,14 @@
 #include "shellfixture.h"
 #include "vocalynefirstrundefaults.h"
 #include "vocalynesettingskeys.h"
+#include "vocalynesplashscreen.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDataStream>
 #include <QDockWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
@@ -138,4 +140,17 @@ TEST_F(ShellTest, DocumentVoiceThatIsNotInstalledRevertsToTheDefaults)
     VocalyneDocumentEdit *edit = window->currentDocumentEdit();
     EXPECT_EQ(edit->voiceName(), settings.value(K::VoiceName).toString());
     EXPECT_TRUE(edit->document()->isModified());
+}
+
+TEST(SplashScreen, ShowsTheVersionAndClosesOnAClick)
+{
+    EXPECT_TRUE(VocalyneSplashScreen::productMessage().startsWith(
+        QStringLiteral("   Vocalyne 3.6.0 ")));
+    VocalyneSplashScreen splash(QPixmap(32, 32));
+    splash.show();
+    EXPECT_EQ(splash.message(), VocalyneSplashScreen::productMessage());
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&splash, &press);
+    EXPECT_FALSE(splash.isVisible());
 }
