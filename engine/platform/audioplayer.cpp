@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "audioplayer.h"
 
+#include "nullaudiosink.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -202,6 +204,12 @@ void AudioPlayer::process(Item &item)
                 m_sinkOutput = item.output;
             }
             m_sinkOpen = m_sink->open(item.format);
+            if (!m_sinkOpen && item.output->kind() == PlatformAudioOutput::Pulse) {
+                // The sound server went away since: keep speaking in time,
+                // silently, so the host still sees its words and ends.
+                m_sink = std::make_unique<NullAudioSink>(true);
+                m_sinkOpen = m_sink->open(item.format);
+            }
             m_sinkFormat = item.format;
             m_written = 0;
         }
