@@ -438,4 +438,31 @@ TEST(EspeakVoiceTest, SentenceEventsAndSpokenPunctuation)
               (Words{u"Hello", u"big", u"world", u"It's", u"1234", u"ok", u"Yes"}));
 }
 
+TEST(EspeakVoiceTest, TwoVoicesSpeakAtOnceEachWithItsOwnSettings)
+{
+    auto english = makeVoice("fast-null");
+    auto french = makeVoice("fast-null");
+    ASSERT_TRUE(english && french);
+    ASSERT_EQ(french->setVoice(tokenNamed(u"espeak-ng French (France)")), kOk);
+    ASSERT_EQ(french->setRate(-4), kOk);
+    const std::u16string englishText = u"One two three four five six seven eight nine ten.";
+    const std::u16string frenchText = u"Un deux trois quatre cinq six sept huit neuf dix.";
+    const auto solo = speakAndCollect(*english, englishText, kPlain);
+    ASSERT_FALSE(solo.empty());
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_EQ(english->speak(englishText, kPlain, nullptr), kOk);
+        ASSERT_EQ(french->speak(frenchText, kPlain, nullptr), kOk);
+    }
+    ASSERT_EQ(english->waitUntilDone(30000), kOk);
+    ASSERT_EQ(french->waitUntilDone(30000), kOk);
+    const auto englishEvents = drain(*english);
+    const auto frenchEvents = drain(*french);
+    EXPECT_EQ(spokenWords(englishText, englishEvents).size(), 30u);
+    EXPECT_EQ(spokenWords(frenchText, frenchEvents).size(), 30u);
+    EXPECT_EQ(spokenWords(frenchText, frenchEvents)[2], u"trois");
+    // The slow French rate and the French voice stay with the French voice.
+    EXPECT_NEAR(double(englishEvents.back().audioStreamOffset),
+                double(solo.back().audioStreamOffset), solo.back().audioStreamOffset * 0.05);
+}
+
 } // namespace
