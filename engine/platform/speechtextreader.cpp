@@ -401,7 +401,7 @@ void SpeechTextReader::applyTag(const Tag &tag, size_t begin, size_t end)
             m_inPron = true;
         return;
     }
-    // Everything else (sapi, p, s, partofsp, context, lang, unknown
+    // Everything else (the root element, p, s, partofsp, context, lang, unknown
     // elements, processing instructions) is skipped; its text is spoken.
 }
 
