@@ -2,34 +2,37 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "vocalynedocumentedit.h"
 
+#include "vocalyneentityranges.h"
 #include "vocalyneentitytooltip.h"
 #include "vocalynemainwindowinterface.h"
 #include "vocalynemanagertables.h"
 #include "vocalynemessageservice.h"
 #include "vocalynesettingskeys.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QHelpEvent>
-#include <QKeyEvent>
-#include <QMimeData>
-#include <QAbstractTextDocumentLayout>
-#include <QPaintEvent>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QToolTip>
-#include <QUrl>
 #include <QFileInfo>
 #include <QFont>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTextBlock>
 #include <QTimer>
+#include <QToolTip>
+#include <QUrl>
 
 #include <algorithm>
 #include <atomic>
 #include <limits>
+
+using namespace VocalyneEntityRanges;
 
 namespace {
 
@@ -85,104 +88,13 @@ const QTextCharFormat &elementFormat(bool enabled)
     return enabled ? on : off;
 }
 
-template<typename Ranges>
-bool rangesOrdered(const Ranges &ranges)
-{
-    for (qsizetype i = 0; i < ranges.size(); ++i) {
-        if (ranges.at(i).fromChar > ranges.at(i).toChar)
-            return false;
-        if (i > 0 && (ranges.at(i - 1).fromChar > ranges.at(i).fromChar ||
-                      ranges.at(i - 1).toChar > ranges.at(i).toChar))
-            return false;
-    }
-    return true;
-}
-
-bool elementsOrdered(const QList<QVT2SElement> &elements)
-{
-    for (qsizetype i = 1; i < elements.size(); ++i) {
-        if (elements.at(i - 1).afterChar > elements.at(i).afterChar)
-            return false;
-    }
-    return true;
-}
-
-// The first range that an edit at from can have touched: a cursor below the
-// edit never moves, one at it moves when text is inserted there.
-template<typename Ranges>
-int firstTouchedRange(const Ranges &ranges, bool ordered, quint32 from)
-{
-    if (!ordered || from == 0)
-        return 0;
-    const auto it = std::partition_point(ranges.cbegin(), ranges.cend(),
-                                         [from](const auto &r) { return r.toChar < from; });
-    return int(it - ranges.cbegin());
-}
-
-int firstTouchedElement(const QList<QVT2SElement> &elements, bool ordered, quint32 from)
-{
-    if (!ordered || from == 0)
-        return 0;
-    const auto it = std::partition_point(
-        elements.cbegin(), elements.cend(),
-        [from](const QVT2SElement &e) { return quint64(e.afterChar) + 1 < from; });
-    return int(it - elements.cbegin());
-}
-
-// The smallest n in [0, count] for which pred(n) is false (count when there
-// is none), for a pred that is true on a prefix; searched outwards from hint
-// in doubling steps, then by bisection.
-template<typename Pred>
-int gallopFirstFalse(int count, int hint, Pred pred)
-{
-    if (count <= 0)
-        return 0;
-    hint = std::clamp(hint, 0, count - 1);
-    int low = 0;
-    int high = count;
-    if (pred(hint)) {
-        low = hint + 1;
-        for (int step = 1;; step *= 2) {
-            const int probe = hint + step;
-            if (probe >= count)
-                break;
-            if (!pred(probe)) {
-                high = probe;
-                break;
-            }
-            low = probe + 1;
-        }
-    } else {
-        high = hint;
-        for (int step = 1;; step *= 2) {
-            const int probe = hint - step;
-            if (probe < 0)
-                break;
-            if (pred(probe)) {
-                low = probe + 1;
-                break;
-            }
-            high = probe;
-        }
-    }
-    while (low < high) {
-        const int mid = low + (high - low) / 2;
-        if (pred(mid))
-            low = mid + 1;
-        else
-            high = mid;
-    }
-    return low;
-}
-
-template<typename List>
-void removeIndexes(List &list, const QList<int> &ascending)
+template <typename List> void removeIndexes(List &list, const QList<int> &ascending)
 {
     for (auto it = ascending.crbegin(); it != ascending.crend(); ++it)
         list.removeAt(*it);
 }
 
-template<typename Entities>
+template <typename Entities>
 void selectCoveringRow(QTableWidget *table, const Entities &entities, quint32 position)
 {
     if (!table || entities.isEmpty() || table->rowCount() == 0)
@@ -202,15 +114,10 @@ void selectCoveringRow(QTableWidget *table, const Entities &entities, quint32 po
 
 } // namespace
 
-VocalyneDocumentEdit::VocalyneDocumentEdit(QWidget *parent,
-                                           VocalyneMainWindowInterface *mainWindow,
-                                           QTableWidget *bookmarkTable,
-                                           QTableWidget *sectionTable)
-    : QTextEdit(parent),
-      m_mainWindow(mainWindow),
-      m_bookmarkTable(bookmarkTable),
-      m_sectionTable(sectionTable),
-      m_serial(nextSerial()),
+VocalyneDocumentEdit::VocalyneDocumentEdit(QWidget *parent, VocalyneMainWindowInterface *mainWindow,
+                                           QTableWidget *bookmarkTable, QTableWidget *sectionTable)
+    : QTextEdit(parent), m_mainWindow(mainWindow), m_bookmarkTable(bookmarkTable),
+      m_sectionTable(sectionTable), m_serial(nextSerial()),
       m_positionSource(VocalyneManagerTables::SharedPositionSource::create())
 {
     m_positionSource->bookmarks = &m_bookmarks;
@@ -285,16 +192,16 @@ void VocalyneDocumentEdit::createActions()
             action->setIcon(QIcon(QLatin1String(icon)));
         return action;
     };
-    m_actionUndo = make("m_actionUndo", tr("Undo"), tr("Ctrl+Z"),
-                        ":/Vocalyne/images/icons/png/undo16.png");
-    m_actionRedo = make("m_actionRedo", tr("Redo"), tr("Ctrl+Y"),
-                        ":/Vocalyne/images/icons/png/redo16.png");
-    m_actionCut = make("m_actionCut", tr("Cut"), tr("Ctrl+X"),
-                       ":/Vocalyne/images/icons/png/cut16.png");
-    m_actionCopy = make("m_actionCopy", tr("Copy"), tr("Ctrl+C"),
-                        ":/Vocalyne/images/icons/png/copy16.png");
-    m_actionPaste = make("m_actionPaste", tr("Paste"), tr("Ctrl+V"),
-                         ":/Vocalyne/images/icons/png/paste16.png");
+    m_actionUndo =
+        make("m_actionUndo", tr("Undo"), tr("Ctrl+Z"), ":/Vocalyne/images/icons/png/undo16.png");
+    m_actionRedo =
+        make("m_actionRedo", tr("Redo"), tr("Ctrl+Y"), ":/Vocalyne/images/icons/png/redo16.png");
+    m_actionCut =
+        make("m_actionCut", tr("Cut"), tr("Ctrl+X"), ":/Vocalyne/images/icons/png/cut16.png");
+    m_actionCopy =
+        make("m_actionCopy", tr("Copy"), tr("Ctrl+C"), ":/Vocalyne/images/icons/png/copy16.png");
+    m_actionPaste =
+        make("m_actionPaste", tr("Paste"), tr("Ctrl+V"), ":/Vocalyne/images/icons/png/paste16.png");
     m_actionClearSelection =
         make("m_actionClear_Selection", tr("Clear Selection"), QString(), nullptr);
     m_actionClearAll = make("m_actionClear_All", tr("Clear All"), QString(), nullptr);
@@ -359,6 +266,8 @@ void VocalyneDocumentEdit::connectSignals()
             &VocalyneDocumentEdit::noteContentsChange);
     connect(document(), &QTextDocument::contentsChanged, this,
             &VocalyneDocumentEdit::documentWasModified);
+    connect(document(), &QTextDocument::modificationChanged, this,
+            &VocalyneDocumentEdit::onModificationChanged);
     connect(this, &QTextEdit::cursorPositionChanged, this,
             &VocalyneDocumentEdit::onCursorPositionChanged);
     connect(this, &QTextEdit::undoAvailable, m_actionUndo, &QAction::setEnabled);
@@ -376,13 +285,13 @@ void VocalyneDocumentEdit::valueChanged()
         setModifiedState(true);
 }
 
-#define VOCALYNE_MARKING_SETTER(Setter, Type, member)                                          \
-    void VocalyneDocumentEdit::Setter(Type value)                                              \
-    {                                                                                          \
-        const bool changed = !(member == value);                                               \
-        QVT2SDocument::Setter(value);                                                          \
-        if (changed)                                                                           \
-            valueChanged();                                                                    \
+#define VOCALYNE_MARKING_SETTER(Setter, Type, member)                                              \
+    void VocalyneDocumentEdit::Setter(Type value)                                                  \
+    {                                                                                              \
+        const bool changed = !(member == value);                                                   \
+        QVT2SDocument::Setter(value);                                                              \
+        if (changed)                                                                               \
+            valueChanged();                                                                        \
     }
 
 VOCALYNE_MARKING_SETTER(setEngineTypeId, qint16, m_engineTypeId)
@@ -448,14 +357,14 @@ void VocalyneDocumentEdit::refreshHighlights()
     QList<QTextEdit::ExtraSelection> highlights;
     highlights.reserve(m_bookmarks.size() + m_sections.size() + m_elements.size());
     for (const QVT2SBookmark &bookmark : std::as_const(m_bookmarks))
-        highlights.append({spanCursor(bookmark.fromChar, bookmark.toChar),
-                           bookmarkFormat(bookmark.enabled)});
+        highlights.append(
+            {spanCursor(bookmark.fromChar, bookmark.toChar), bookmarkFormat(bookmark.enabled)});
     for (const QVT2SSection &section : std::as_const(m_sections))
-        highlights.append({spanCursor(section.fromChar, section.toChar),
-                           sectionFormat(section.enabled)});
+        highlights.append(
+            {spanCursor(section.fromChar, section.toChar), sectionFormat(section.enabled)});
     for (const QVT2SElement &element : std::as_const(m_elements))
-        highlights.append({spanCursor(element.afterChar, element.afterChar + 1),
-                           elementFormat(element.enabled)});
+        highlights.append(
+            {spanCursor(element.afterChar, element.afterChar + 1), elementFormat(element.enabled)});
     m_highlights = highlights;
     m_highlightBookmarks = int(m_bookmarks.size());
     m_highlightSections = int(m_sections.size());
@@ -506,7 +415,7 @@ void VocalyneDocumentEdit::syncPositionsFrom(int from)
     // First and last rows whose positions moved.
     int bookmarkRows[2] = {-1, -1};
     int sectionRows[2] = {-1, -1};
-    auto moved = [](int (&rows)[2], int row) {
+    auto moved = [](int(&rows)[2], int row) {
         if (rows[0] < 0)
             rows[0] = row;
         rows[1] = row;
@@ -568,7 +477,7 @@ void VocalyneDocumentEdit::syncPositionsFrom(int from)
         return table && table->property(RowsOwnerProperty).toULongLong() == m_serial &&
                table->rowCount() == rows;
     };
-    auto merge = [](int (&pending)[2], const int (&rows)[2]) {
+    auto merge = [](int(&pending)[2], const int(&rows)[2]) {
         if (rows[0] < 0)
             return;
         pending[0] = pending[0] < 0 ? rows[0] : std::min(pending[0], rows[0]);
@@ -666,8 +575,8 @@ void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
         if (section.toChar >= low)
             shown.append(nB + i);
     }
-    for (int i = firstTouchedElement(m_elements, m_elementsOrdered, low);
-         i < m_highlightElements; ++i) {
+    for (int i = firstTouchedElement(m_elements, m_elementsOrdered, low); i < m_highlightElements;
+         ++i) {
         const QVT2SElement &element = m_elements.at(i);
         if (element.afterChar > high) {
             if (m_elementsOrdered)
@@ -729,6 +638,13 @@ void VocalyneDocumentEdit::setModifiedState(bool modified, const QString &title,
         return;
     if (!title.isEmpty())
         m_mainWindow->setDocumentTabTitle(tab, title);
+    markTabTitle(tab, modified);
+}
+
+void VocalyneDocumentEdit::markTabTitle(int tab, bool modified)
+{
+    if (!m_mainWindow || tab < 0)
+        return;
     QString text = m_mainWindow->documentTabTitle(tab);
     const bool marked = text.endsWith(QLatin1Char('*'));
     if (modified && !marked) {
@@ -737,6 +653,14 @@ void VocalyneDocumentEdit::setModifiedState(bool modified, const QString &title,
         text.chop(1);
         m_mainWindow->setDocumentTabTitle(tab, text);
     }
+}
+
+void VocalyneDocumentEdit::onModificationChanged(bool modified)
+{
+    // The flag also changes behind setModifiedState: replacing the whole
+    // text clears it after the edit, undoing back to the saved text clears
+    // it, redoing sets it. The mark follows.
+    markTabTitle(ownTabIndex(), modified);
 }
 
 void VocalyneDocumentEdit::documentWasModified()

@@ -56,8 +56,7 @@ public:
     void setIsXml(bool value) override;
 
     // QVT2SDocumentOwner
-    void showDocumentMessage(MessageKind kind, const QString &title,
-                             const QString &text) override;
+    void showDocumentMessage(MessageKind kind, const QString &title, const QString &text) override;
     QString documentText() const override;
     int findNextBlankFromCursor() override;
     /// setModifiedState(true) followed by refreshHighlights().
@@ -135,6 +134,8 @@ protected:
 private:
     void noteContentsChange(int from, int charsRemoved, int charsAdded);
     void repaintMovedRows();
+    void onModificationChanged(bool modified);
+    void markTabTitle(int tab, bool modified);
     /// syncPositions() for an edit that left every position below from alone.
     void syncPositionsFrom(int from);
     void applyFontFromSettings();

@@ -23,9 +23,8 @@ public:
     /// withSections (the editor passes whether the manager tables have rows).
     /// Empty when nothing covers position.
     static QString compose(const QList<QVT2SBookmark> &bookmarks,
-                           const QList<QVT2SSection> &sections,
-                           const QList<QVT2SElement> &elements, quint32 position,
-                           bool withBookmarks, bool withSections);
+                           const QList<QVT2SSection> &sections, const QList<QVT2SElement> &elements,
+                           quint32 position, bool withBookmarks, bool withSections);
 
     static QString bookmarkText(const QVT2SBookmark &bookmark);
     static QString sectionText(const QVT2SSection &section);

@@ -69,14 +69,13 @@ public:
     /// Adds a section over [min(anchor, position), max(anchor, position)) to
     /// the current document, with its sentence pauses when pause > 0.
     virtual void createSection(int anchor, int position, const VoiceComboUserData &voice,
-                               const QString &voiceName, qint32 speed, qint32 volume,
-                               qint32 pitch, qint32 pause) = 0;
+                               const QString &voiceName, qint32 speed, qint32 volume, qint32 pitch,
+                               qint32 pause) = 0;
     /// Adds an element at the next blank after the current editor's cursor.
     virtual void addElementAtWordEnd(const QString &type, const QString &value) = 0;
     /// Adds "pause" elements with value after every sentence end of text,
     /// which starts at fromChar in the current document.
-    virtual void addSentencePauses(quint32 fromChar, const QString &text,
-                                   const QString &value) = 0;
+    virtual void addSentencePauses(quint32 fromChar, const QString &text, const QString &value) = 0;
     /// Sets (or, for "0" or remove, deletes) the "pause" elements at the
     /// sentence ends of text, which starts at fromChar in the current document.
     virtual void updateSentencePauses(quint32 fromChar, const QString &text,

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "vocalynemanagertables.h"
 
-#include <QIcon>
 #include <QAbstractItemModel>
+#include <QIcon>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
@@ -32,9 +32,7 @@ class VocalyneManagerTables::BulkWrite
 {
 public:
     BulkWrite(QTableWidget *table, int expectedRows)
-        : m_table(table),
-          m_bulk(expectedRows > BulkThreshold),
-          m_enabledText(statusText(true)),
+        : m_table(table), m_bulk(expectedRows > BulkThreshold), m_enabledText(statusText(true)),
           m_disabledText(statusText(false))
     {
         if (m_bulk)
@@ -126,11 +124,8 @@ public:
 
     PositionItem(const SharedPositionSource &source, bool sections, int row, int column,
                  quint32 value)
-        : QTableWidgetItem(QString::number(value), Type),
-          m_source(source),
-          m_sections(sections),
-          m_row(row),
-          m_column(column)
+        : QTableWidgetItem(QString::number(value), Type), m_source(source), m_sections(sections),
+          m_row(row), m_column(column)
     {
         setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     }
@@ -147,8 +142,7 @@ public:
             if (m_sections && m_source->sections && m_row < m_source->sections->size()) {
                 const QVT2SSection &section = m_source->sections->at(m_row);
                 value = m_column == 0 ? section.fromChar : section.toChar;
-            } else if (!m_sections && m_source->bookmarks &&
-                       m_row < m_source->bookmarks->size()) {
+            } else if (!m_sections && m_source->bookmarks && m_row < m_source->bookmarks->size()) {
                 const QVT2SBookmark &bookmark = m_source->bookmarks->at(m_row);
                 value = m_column == 0 ? bookmark.fromChar : bookmark.toChar;
             }
@@ -188,8 +182,7 @@ void VocalyneManagerTables::writePositions(BulkWrite &write, int row, quint32 fr
     }
 }
 
-void VocalyneManagerTables::writeSectionRow(BulkWrite &write, int row,
-                                            const QVT2SSection &section,
+void VocalyneManagerTables::writeSectionRow(BulkWrite &write, int row, const QVT2SSection &section,
                                             const SharedPositionSource &source)
 {
     writePositions(write, row, section.fromChar, section.toChar, source, true);
@@ -244,7 +237,7 @@ void VocalyneManagerTables::repaintPositions(QTableWidget *table, int firstRow, 
     if (from > to)
         return;
     QAbstractItemModel *model = table->model();
-    const QRect area = table->visualRect(model->index(from, 0))
-                           .united(table->visualRect(model->index(to, 1)));
+    const QRect area =
+        table->visualRect(model->index(from, 0)).united(table->visualRect(model->index(to, 1)));
     table->viewport()->update(area);
 }

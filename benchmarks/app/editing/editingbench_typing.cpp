@@ -104,8 +104,8 @@ public:
 
 QString makeText(int size)
 {
-    static const char *words[] = {"speech", "document", "voice", "reads", "the", "text",
-                                  "aloud", "while", "every", "word", "lights", "up"};
+    static const char *words[] = {"speech", "document", "voice", "reads", "the",    "text",
+                                  "aloud",  "while",    "every", "word",  "lights", "up"};
     QString text;
     text.reserve(size + 16);
     int w = 0;
@@ -207,7 +207,8 @@ int main(int argc, char **argv)
     QList<QVT2SBookmark> bookmarks;
     const quint32 bookmarkSlot = textSize / bookmarkCount;
     for (int i = 0; i < bookmarkCount; ++i)
-        bookmarks.append({quint32(i) * bookmarkSlot + 50, quint32(i) * bookmarkSlot + 150, i % 3 != 0});
+        bookmarks.append(
+            {quint32(i) * bookmarkSlot + 50, quint32(i) * bookmarkSlot + 150, i % 3 != 0});
     QList<QVT2SElement> elements;
     const quint32 elementSlot = textSize / elementCount;
     for (int i = 0; i < elementCount; ++i)
@@ -221,7 +222,8 @@ int main(int argc, char **argv)
     std::printf("setup: %lld ms (text %d chars, %d sections, %d elements, %d bookmarks, "
                 "%d highlights, %d on screen)\n",
                 setup.elapsed(), int(edit->document()->characterCount()), sectionCount,
-                elementCount, bookmarkCount, int(edit->entityHighlights().size()), int(edit->extraSelections().size()));
+                elementCount, bookmarkCount, int(edit->entityHighlights().size()),
+                int(edit->extraSelections().size()));
 
     struct Place
     {
@@ -285,8 +287,7 @@ int main(int argc, char **argv)
     measure(edit, "editor");
     std::printf("entities after typing: %d sections, %d elements, %d bookmarks; rows %d/%d\n",
                 int(edit->sections().size()), int(edit->elements().size()),
-                int(edit->bookmarks().size()), sectionTable->rowCount(),
-                bookmarkTable->rowCount());
+                int(edit->bookmarks().size()), sectionTable->rowCount(), bookmarkTable->rowCount());
     if (!qEnvironmentVariableIsEmpty("EDITINGBENCH_NO_BASELINE")) {
         VocalyneMessageService::setInstance(nullptr);
         return 0;

@@ -101,6 +101,15 @@ TEST_F(DocumentEdit, ModifiedStateKeepsExactlyOneStarAtTheEndOfTheTitle)
     // Typing marks the editor's own tab.
     QTest::keyClicks(edit.get(), QStringLiteral("x"));
     EXPECT_EQ(mainWindow.tabTitles.at(0), QStringLiteral("saved.t2s*"));
+    // The mark follows the flag when the widget changes it itself.
+    edit->undo();
+    EXPECT_EQ(mainWindow.tabTitles.at(0), QStringLiteral("saved.t2s"));
+    edit->redo();
+    EXPECT_EQ(mainWindow.tabTitles.at(0), QStringLiteral("saved.t2s*"));
+    edit->setPlainText(QStringLiteral("loaded text"));
+    EXPECT_FALSE(edit->document()->isModified());
+    EXPECT_EQ(mainWindow.tabTitles.at(0), QStringLiteral("saved.t2s"));
+
     // An explicit index is honoured (Save All saves tabs that are not current).
     mainWindow.tabTitles.append(QStringLiteral("other*"));
     edit->setModifiedState(false, QString(), 1);
@@ -120,16 +129,25 @@ TEST_F(DocumentEdit, SettersMarkModifiedOnlyWhenTheValueChanges)
         EXPECT_EQ(mainWindow.tabTitles.at(0), QStringLiteral("doc*")) << what;
     };
     VocalyneDocumentEdit &e = *edit;
-    expectMarks("engineTypeId", [&] { e.setEngineTypeId(3); }, [&] { e.setEngineTypeId(4); });
-    expectMarks("voiceName", [&] { e.setVoiceName(QStringLiteral("English (America)")); },
-                [&] { e.setVoiceName(QStringLiteral("German")); });
-    expectMarks("voiceId", [&] { e.setVoiceId(0); }, [&] { e.setVoiceId(2); });
-    expectMarks("pitch", [&] { e.setPitch(100); }, [&] { e.setPitch(120); });
-    expectMarks("speed", [&] { e.setSpeed(100); }, [&] { e.setSpeed(80); });
-    expectMarks("volume", [&] { e.setVolume(100); }, [&] { e.setVolume(50); });
-    expectMarks("pause", [&] { e.setPause(670); }, [&] { e.setPause(300); });
-    expectMarks("highlight", [&] { e.setHighlight(true); }, [&] { e.setHighlight(false); });
-    expectMarks("isXml", [&] { e.setIsXml(true); }, [&] { e.setIsXml(false); });
+    expectMarks(
+        "engineTypeId", [&] { e.setEngineTypeId(3); }, [&] { e.setEngineTypeId(4); });
+    expectMarks(
+        "voiceName", [&] { e.setVoiceName(QStringLiteral("English (America)")); },
+        [&] { e.setVoiceName(QStringLiteral("German")); });
+    expectMarks(
+        "voiceId", [&] { e.setVoiceId(0); }, [&] { e.setVoiceId(2); });
+    expectMarks(
+        "pitch", [&] { e.setPitch(100); }, [&] { e.setPitch(120); });
+    expectMarks(
+        "speed", [&] { e.setSpeed(100); }, [&] { e.setSpeed(80); });
+    expectMarks(
+        "volume", [&] { e.setVolume(100); }, [&] { e.setVolume(50); });
+    expectMarks(
+        "pause", [&] { e.setPause(670); }, [&] { e.setPause(300); });
+    expectMarks(
+        "highlight", [&] { e.setHighlight(true); }, [&] { e.setHighlight(false); });
+    expectMarks(
+        "isXml", [&] { e.setIsXml(true); }, [&] { e.setIsXml(false); });
     EXPECT_EQ(e.pause(), 300);
 
     edit->setModifiedState(false, QStringLiteral("doc"));
@@ -154,8 +172,8 @@ TEST_F(DocumentEdit, TooltipPutsTheBookmarkFirstAndConsultsOnlyFilledTables)
     section.enabled = false;
     QList<QVT2SElement> elements{{9, QStringLiteral("pause"), QStringLiteral("500"), true}};
 
-    const QString bookmarkPart = QStringLiteral(
-        "<b>Bookmark</b><br>Start Position: 0<br>End Position: 10<br>Enabled");
+    const QString bookmarkPart =
+        QStringLiteral("<b>Bookmark</b><br>Start Position: 0<br>End Position: 10<br>Enabled");
     const QString sectionPart = QStringLiteral(
         "<b>Speech Section</b><br>Start Position: 5<br>End Position: 15<br>Voice: Anna<br>"
         "Pitch: 90<br>Speed: 110<br>Volume: 80<br>Sentence Pause: 300<br>Disabled");
@@ -180,8 +198,7 @@ TEST_F(DocumentEdit, TooltipPutsTheBookmarkFirstAndConsultsOnlyFilledTables)
     edit->show();
     edit->setPlainText(QStringLiteral("alpha beta gamma"));
     edit->addBookmark(6, 10);
-    edit->addSection(0, 5, VoiceComboUserData{3, 0, 1033}, QStringLiteral("<i>x</i>"), 1, 2, 3,
-                     0);
+    edit->addSection(0, 5, VoiceComboUserData{3, 0, 1033}, QStringLiteral("<i>x</i>"), 1, 2, 3, 0);
     QTextCursor cursor(edit->document());
     cursor.setPosition(8);
     const QString overBeta = edit->toolTipTextAt(edit->cursorRect(cursor).center());
@@ -201,8 +218,7 @@ TEST_F(DocumentEdit, ADropOpensTheFirstUrlAndNeverInsertsText)
     edit->setPlainText(QStringLiteral("kept"));
     auto drop = [this](QMimeData *data) {
         // The toolkit delivers a drop only to the widget that took the drag.
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton,
-                              Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(edit->viewport(), &enter);
         EXPECT_TRUE(enter.isAccepted());
         QDropEvent event(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);

@@ -23,8 +23,9 @@ void expectHighlightsMatchLists(const VocalyneDocumentEdit &edit)
     for (const QVT2SBookmark &bookmark : bookmarks) {
         EXPECT_EQ(highlights.at(i).cursor.anchor(), int(bookmark.fromChar)) << "entry " << i;
         EXPECT_EQ(highlights.at(i).cursor.position(), int(bookmark.toChar)) << "entry " << i;
-        EXPECT_EQ(highlights.at(i).format.background().color(),
-                  QColor(bookmark.enabled ? QStringLiteral("yellow") : QStringLiteral("lightgray")));
+        EXPECT_EQ(
+            highlights.at(i).format.background().color(),
+            QColor(bookmark.enabled ? QStringLiteral("yellow") : QStringLiteral("lightgray")));
         ++i;
     }
     for (const QVT2SSection &section : sections) {
