@@ -377,6 +377,9 @@ void VocalyneDocumentEdit::refreshHighlights()
     m_dirtyFrom = 0;
     m_shownHighlights = {-1}; // new cursors: hand them over whatever is shown
     showVisibleHighlights(true);
+    // During an edit the layout may not have settled yet: the next paint
+    // looks again (and changes nothing when the same entities are shown).
+    m_shownFirst = -1;
 
     if (!isCurrentEditor())
         return;
