@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 // The document life cycle of the main window: new, open, save, close.
+#include "qvtts.h"
 #include "vocalynedialogservice.h"
 #include "vocalynedocumentedit.h"
 #include "vocalyneiconnames.h"
@@ -349,7 +350,10 @@ void VocalyneMainWindow::removeDocumentTab(int index)
     QWidget *page = documentTabs->widget(index);
     if (!page)
         return;
-    if (m_currentSpeakingEditor && documentEditAt(index) == m_currentSpeakingEditor) {
+    VocalyneDocumentEdit *edit = documentEditAt(index);
+    if (m_currentSpeakingEditor && edit == m_currentSpeakingEditor) {
+        // The engine must not go on reading a text whose editor is gone.
+        QVTTSStop(QVTTSVoiceEngineType(edit->engineTypeId()), edit->langId());
         m_currentSpeakingEditor = nullptr;
         m_paused = false;
     }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDataStream>
 #include <QDockWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -105,6 +106,14 @@ TEST_F(ShellTest, ToolbarAppearanceIsRecordedAndRestoredByReset)
     EXPECT_EQ(window->toolbar(QStringLiteral("toolToolbar"))->toolButtonStyle(),
               Qt::ToolButtonTextOnly);
 
+    // Larger icons come from the larger picture files.
+    QAction *newAction = window->mainWindowAction(QStringLiteral("actionNew"));
+    EXPECT_TRUE(newAction->icon().availableSizes().contains(QSize(32, 32)));
+    window->syncViewMenuAndGUI();
+    EXPECT_TRUE(window->mainWindowAction(QStringLiteral("actionLarge_Icons"))->isChecked());
+    EXPECT_FALSE(window->mainWindowAction(QStringLiteral("actionSmall_Icons"))->isChecked());
+    EXPECT_TRUE(window->mainWindowAction(QStringLiteral("actionText_Only_3"))->isChecked());
+
     window->loadDefaultLayout();
     EXPECT_EQ(doc->iconSize(), QSize(16, 16));
     EXPECT_EQ(window->toolbarAppearance(), record);
@@ -153,4 +162,36 @@ TEST(SplashScreen, ShowsTheVersionAndClosesOnAClick)
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&splash, &press);
     EXPECT_FALSE(splash.isVisible());
+}
+
+TEST_F(ShellTest, DocumentNamedAtStartIsOpenedBesideTheUntitledTab)
+{
+    const QString path = writeFile(QStringLiteral("start.t2s"), t2sBytes(QStringLiteral("Hi")));
+    window.reset();
+    window = std::make_unique<VocalyneMainWindow>(path);
+    ASSERT_EQ(window->documentCount(), 2);
+    EXPECT_EQ(tabTitle(0), QStringLiteral("Untitled"));
+    EXPECT_EQ(window->currentDocumentEdit()->filePath(), path);
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Ready"));
+}
+
+TEST_F(ShellTest, EditMenuOffersTheCurrentEditorsActions)
+{
+    window->newDocument();
+    auto *edit = window->findChild<QMenu *>(QStringLiteral("menuEdit"));
+    ASSERT_NE(edit, nullptr);
+    window->adjustEditMenuWithCurrDocEditTextActions();
+    QStringList names;
+    for (QAction *action : edit->actions())
+        if (!action->isSeparator())
+            names.append(action->objectName());
+    EXPECT_EQ(names, (QStringList{QStringLiteral("m_actionUndo"), QStringLiteral("m_actionRedo"),
+                                  QStringLiteral("m_actionCut"), QStringLiteral("m_actionCopy"),
+                                  QStringLiteral("m_actionPaste"),
+                                  QStringLiteral("m_actionClear_Selection"),
+                                  QStringLiteral("m_actionClear_All"),
+                                  QStringLiteral("m_actionSelect_All"),
+                                  QStringLiteral("actionFind"), QStringLiteral("actionReplace"),
+                                  QStringLiteral("actionGo_to")}));
+    EXPECT_EQ(edit->actions().first(), window->currentDocumentEdit()->undoAction());
 }
