@@ -22,6 +22,7 @@
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTimer>
@@ -356,15 +357,25 @@ void VocalyneDocumentEdit::refreshHighlights()
 {
     QList<QTextEdit::ExtraSelection> highlights;
     highlights.reserve(m_bookmarks.size() + m_sections.size() + m_elements.size());
-    for (const QVT2SBookmark &bookmark : std::as_const(m_bookmarks))
-        highlights.append(
-            {spanCursor(bookmark.fromChar, bookmark.toChar), bookmarkFormat(bookmark.enabled)});
-    for (const QVT2SSection &section : std::as_const(m_sections))
-        highlights.append(
-            {spanCursor(section.fromChar, section.toChar), sectionFormat(section.enabled)});
-    for (const QVT2SElement &element : std::as_const(m_elements))
-        highlights.append(
-            {spanCursor(element.afterChar, element.afterChar + 1), elementFormat(element.enabled)});
+    {
+        // A cursor placed inside an edit block does not measure its x
+        // position, which would lay out and shape every paragraph holding an
+        // entity. The block edits nothing, so the document's signals (a
+        // spurious contentsChanged among them) are held back.
+        const QSignalBlocker blocker(document());
+        QTextCursor block(document());
+        block.beginEditBlock();
+        for (const QVT2SBookmark &bookmark : std::as_const(m_bookmarks))
+            highlights.append({spanCursor(bookmark.fromChar, bookmark.toChar),
+                               bookmarkFormat(bookmark.enabled)});
+        for (const QVT2SSection &section : std::as_const(m_sections))
+            highlights.append(
+                {spanCursor(section.fromChar, section.toChar), sectionFormat(section.enabled)});
+        for (const QVT2SElement &element : std::as_const(m_elements))
+            highlights.append({spanCursor(element.afterChar, element.afterChar + 1),
+                               elementFormat(element.enabled)});
+        block.endEditBlock();
+    }
     m_highlights = highlights;
     m_highlightBookmarks = int(m_bookmarks.size());
     m_highlightSections = int(m_sections.size());
@@ -462,11 +473,23 @@ void VocalyneDocumentEdit::syncPositionsFrom(int from)
     }
 
     if (!goneBookmarks.isEmpty() || !goneSections.isEmpty() || !goneElements.isEmpty()) {
+        // The other highlights keep their cursors: dropping the gone entries
+        // from both sides keeps entry i with entity i, without rebuilding
+        // tens of thousands of cursors for one deleted character.
+        QList<int> goneHighlights = goneBookmarks;
+        for (int i : std::as_const(goneSections))
+            goneHighlights.append(nB + i);
+        for (int i : std::as_const(goneElements))
+            goneHighlights.append(nB + nS + i);
+        removeIndexes(m_highlights, goneHighlights);
         removeIndexes(m_bookmarks, goneBookmarks);
         removeIndexes(m_sections, goneSections);
         removeIndexes(m_elements, goneElements);
-        refreshHighlights();
-        return;
+        m_highlightBookmarks = int(m_bookmarks.size());
+        m_highlightSections = int(m_sections.size());
+        m_highlightElements = int(m_elements.size());
+        m_shownHighlights = {-1};
+        showVisibleHighlights(true);
     }
     // Entities may have moved into or out of the visible text; the next
     // paint, with the layout settled, looks again.
@@ -486,13 +509,14 @@ void VocalyneDocumentEdit::syncPositionsFrom(int from)
         pending[0] = pending[0] < 0 ? rows[0] : std::min(pending[0], rows[0]);
         pending[1] = std::max(pending[1], rows[1]);
     };
-    if (ownsRows(m_bookmarkTable, m_bookmarks.size())) {
+    // A table that lost rows is filled again (rows below moved up).
+    if (goneBookmarks.isEmpty() && ownsRows(m_bookmarkTable, m_bookmarks.size())) {
         merge(m_pendingBookmarkRows, bookmarkRows);
     } else if (m_bookmarkTable) {
         VocalyneManagerTables::fillBookmarks(m_bookmarkTable, m_bookmarks, m_positionSource);
         m_bookmarkTable->setProperty(RowsOwnerProperty, m_serial);
     }
-    if (ownsRows(m_sectionTable, m_sections.size())) {
+    if (goneSections.isEmpty() && ownsRows(m_sectionTable, m_sections.size())) {
         merge(m_pendingSectionRows, sectionRows);
     } else if (m_sectionTable) {
         VocalyneManagerTables::fillSections(m_sectionTable, m_sections, m_positionSource);
