@@ -366,8 +366,8 @@ void VocalyneDocumentEdit::refreshHighlights()
         QTextCursor block(document());
         block.beginEditBlock();
         for (const QVT2SBookmark &bookmark : std::as_const(m_bookmarks))
-            highlights.append({spanCursor(bookmark.fromChar, bookmark.toChar),
-                               bookmarkFormat(bookmark.enabled)});
+            highlights.append(
+                {spanCursor(bookmark.fromChar, bookmark.toChar), bookmarkFormat(bookmark.enabled)});
         for (const QVT2SSection &section : std::as_const(m_sections))
             highlights.append(
                 {spanCursor(section.fromChar, section.toChar), sectionFormat(section.enabled)});

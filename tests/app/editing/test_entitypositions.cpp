@@ -139,6 +139,19 @@ TEST_F(EntityPositions, ClearAllRemovesEveryEntityAndEmptiesTheTables)
     EXPECT_TRUE(edit->extraSelections().isEmpty());
 }
 
+TEST_F(EntityPositions, UndoingTypedTextThatHoldsABookmarkRemovesIt)
+{
+    QTest::keyClicks(edit.get(), QStringLiteral("hello"));
+    edit->addBookmark(0, 5); // rebuilds the highlights between two edits
+    QTest::keyClicks(edit.get(), QStringLiteral(" world"));
+    ASSERT_EQ(edit->bookmarks().size(), 1);
+    while (edit->document()->isUndoAvailable())
+        edit->undo();
+    EXPECT_TRUE(edit->toPlainText().isEmpty());
+    EXPECT_TRUE(edit->bookmarks().isEmpty());
+    EXPECT_EQ(bookmarkTable->rowCount(), 0);
+}
+
 TEST_F(EntityPositions, RecordsRemovedByIndexAreNotConfusedWithStaleHighlights)
 {
     edit->setPlainText(QStringLiteral("aaaa bbbb cccc dddd"));
