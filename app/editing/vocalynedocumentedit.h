@@ -18,8 +18,8 @@ class QTimer;
 class VocalyneMainWindowInterface;
 
 /// The editor of one document tab and, at the same time, that tab's speech
-/// document. It marks every entity in the text (extra selections: all
-/// bookmarks, then all sections, then all elements), keeps entity positions
+/// document. It marks every entity in the text (highlights: all bookmarks,
+/// then all sections, then all elements), keeps entity positions
 /// in step with edits, mirrors bookmarks and sections into the main window's
 /// manager tables while it is the current editor, and tracks the modified
 /// state in its tab title.
@@ -66,8 +66,9 @@ public:
     /// current editor, refills both manager tables.
     void refreshHighlights();
     /// Reads the entity positions back from the highlights. Entities whose
-    /// characters were all deleted are removed (then everything is rebuilt);
-    /// otherwise only changed table rows are rewritten.
+    /// characters were all deleted are removed with their highlights (the
+    /// others keep theirs, index for index) and a table that lost rows is
+    /// filled again; moved rows are repainted.
     void syncPositions() { syncPositionsFrom(0); }
 
     /// Sets the text document's modified flag and the "*" at the end of the
