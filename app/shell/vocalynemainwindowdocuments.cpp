@@ -140,8 +140,11 @@ void VocalyneMainWindow::openDocumentByAction(QAction *action)
         openDocumentPath(recent->path());
 }
 
-void VocalyneMainWindow::openDocumentPath(const QString &path)
+void VocalyneMainWindow::openDocumentPath(const QString &givenPath)
 {
+    // A relative path from the command line names the same file as its
+    // absolute form; only one of them may be open and listed.
+    const QString path = QFileInfo(givenPath).absoluteFilePath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         VocalyneMessageService::critical(
