@@ -4,8 +4,10 @@
 
 #include "qvt2sdocument.h"
 #include "qvt2sdocumentowner.h"
+#include "speechtext.h"
 #include "vocalynemanagertables.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QTextCursor>
@@ -114,6 +116,17 @@ public:
     /// Working cursor for the spoken-word highlight.
     QTextCursor &wordCursor() { return m_cursor; }
 
+    // What the last Speak handed to the engine, for the word highlight: the
+    // engine text with its maps, the pitch in force when speaking started
+    // (the engine puts pitch markup in front of the text), and the UTF-8
+    // bytes, kept while the engine may still be speaking them.
+    SpeechText &speechText() { return m_speechText; }
+    const SpeechText &speechText() const { return m_speechText; }
+    qint32 speakPitch() const { return m_speakPitch; }
+    void setSpeakPitch(qint32 pitch) { m_speakPitch = pitch; }
+    QByteArray &speechBytes() { return m_speechBytes; }
+    const QByteArray &speechBytes() const { return m_speechBytes; }
+
 public slots:
     void showContextMenu(const QPoint &point);
     void documentWasModified();
@@ -171,6 +184,9 @@ private:
     QTableWidget *m_sectionTable = nullptr;
     QMenu *m_contextMenu = nullptr;
     QTextCursor m_cursor;
+    SpeechText m_speechText;
+    qint32 m_speakPitch = 100;
+    QByteArray m_speechBytes;
 
     // The highlights as last handed to the widget. Their cursors share state
     // with the widget's copies, so they follow every edit without a copy of
