@@ -128,25 +128,6 @@ VocalyneDocumentEdit *VocalyneSpeakController::currentEditor() const
     return m_controls.tabs ? editorAt(m_controls.tabs->currentIndex()) : nullptr;
 }
 
-const VocalyneSpeakController::EditorSpeech *
-VocalyneSpeakController::editorSpeech(const VocalyneDocumentEdit *edit) const
-{
-    const auto it = m_speeches.constFind(edit);
-    return it == m_speeches.cend() ? nullptr : &it.value();
-}
-
-VocalyneSpeakController::EditorSpeech &VocalyneSpeakController::recordFor(VocalyneDocumentEdit *edit)
-{
-    auto it = m_speeches.find(edit);
-    if (it == m_speeches.end()) {
-        // The record goes with its editor; its engine text may be large.
-        connect(edit, &QObject::destroyed, this,
-                [this, edit]() { m_speeches.remove(edit); });
-        it = m_speeches.insert(edit, EditorSpeech());
-    }
-    return it.value();
-}
-
 QString VocalyneSpeakController::speakErrorText(int result)
 {
     return result == 0 ? QString() : appText(speakErrorSource(result));
@@ -231,9 +212,8 @@ void VocalyneSpeakController::speak(bool fromCursor)
     // type: an 8-bit codec would silence every letter outside its range,
     // and the engine reports positions in UTF-16 units of this very text.
     // The bytes stay with the editor while they may be spoken.
-    EditorSpeech &record = recordFor(edit);
-    record.bytes = speech.text.toUtf8();
-    record.speech = std::move(speech);
+    edit->speechBytes() = speech.text.toUtf8();
+    edit->speechText() = std::move(speech);
     const QByteArray voiceName = edit->voiceName().toUtf8();
 
     m_paused = false;
@@ -246,7 +226,7 @@ void VocalyneSpeakController::speak(bool fromCursor)
 
     const int result =
         QVTTSSpeak(m_hostWindow, engineType, voiceName.constData(), edit->voiceId(),
-                   edit->langId(), record.bytes.constData(), edit->pitch(), edit->speed(),
+                   edit->langId(), edit->speechBytes().constData(), edit->pitch(), edit->speed(),
                    edit->volume(), edit->pause(), -1,
                    edit->isXml() ? QVTTSTextXml : QVTTSTextPlain, qint16(outputFormat));
     if (result != QVTTSSpeakSuccess) {
@@ -254,7 +234,7 @@ void VocalyneSpeakController::speak(bool fromCursor)
         m_speakingEditor = nullptr;
         return;
     }
-    record.speakPitch = edit->pitch();
+    edit->setSpeakPitch(edit->pitch());
     showStatus(QT_TRANSLATE_NOOP("VocalyneMainWindow", "Speaking"));
 }
 
@@ -338,11 +318,8 @@ void VocalyneSpeakController::highlightWord(VocalyneDocumentEdit *edit, int firs
         edit->setTextCursor(cursor);
         return;
     }
-    const EditorSpeech *record = editorSpeech(edit);
-    if (!record)
-        return;
     const VocalyneWordHighlight::Range range = VocalyneWordHighlight::map(
-        record->speech, edit->engineTypeId(), record->speakPitch, first, last);
+        edit->speechText(), edit->engineTypeId(), edit->speakPitch(), first, last);
     // The text may have been edited since it was handed to the engine;
     // positions past its end select what is left rather than nothing at all.
     const int end = qMax(0, edit->document()->characterCount() - 1);

@@ -3,11 +3,8 @@
 #pragma once
 
 #include "qvmessages.h"
-#include "speechtext.h"
 #include "vocalynespeechtextbuilder.h"
 
-#include <QByteArray>
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -44,7 +41,9 @@ struct VocalyneSpeakControls
 /// controls that write into the current document.
 ///
 /// Owned by the main window. The word callback registered with the engine
-/// must forward to wordCallback() on the GUI thread.
+/// must forward to wordCallback() on the GUI thread. What one Speak handed to
+/// the engine is kept in the editor (VocalyneDocumentEdit::speechText(),
+/// speakPitch(), speechBytes()).
 class VocalyneSpeakController : public QObject
 {
     Q_OBJECT
@@ -60,18 +59,6 @@ public:
     /// The editor whose text was last handed to the engine (null when idle).
     VocalyneDocumentEdit *currentSpeakingEditor() const;
     bool isPaused() const { return m_paused; }
-
-    /// What the last successful speak of edit handed to the engine: the
-    /// engine text with its maps, the pitch in force, and the UTF-8 bytes
-    /// (kept while the engine may still read them).
-    struct EditorSpeech
-    {
-        SpeechText speech;
-        qint32 speakPitch = 100;
-        QByteArray bytes;
-    };
-    /// The record of edit, or null when it was never spoken.
-    const EditorSpeech *editorSpeech(const VocalyneDocumentEdit *edit) const;
 
     /// The editor of the tab at index, or null.
     VocalyneDocumentEdit *editorAt(int index) const;
@@ -128,7 +115,6 @@ private:
     void dropWordHighlight(VocalyneDocumentEdit *edit);
     int voiceComboIndex(const QString &voiceName, qint16 engineTypeId) const;
     void loadControls(VocalyneDocumentEdit *edit, int entry);
-    EditorSpeech &recordFor(VocalyneDocumentEdit *edit);
 
     VocalyneSpeakControls m_controls;
     HWND m_hostWindow = nullptr;
@@ -143,5 +129,4 @@ private:
     int m_highlightFrom = -1;
     int m_highlightTo = -1;
     VocalyneSpeechTextBuilder m_builder;
-    QHash<const VocalyneDocumentEdit *, EditorSpeech> m_speeches;
 };

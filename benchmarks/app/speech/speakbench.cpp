@@ -184,7 +184,7 @@ int main(int argc, char **argv)
 
         // Word positions in the engine text as the engine would report them
         // (after its 21-character pitch prefix for pitch 100).
-        const QString engineText = QString::fromUtf8(controller.editorSpeech(edit)->bytes);
+        const QString engineText = QString::fromUtf8(edit->speechBytes());
         for (const bool nearEnd : {false, true}) {
             std::vector<std::pair<int, int>> words;
             auto it = word.globalMatch(engineText, nearEnd ? engineText.size() - 8000 : 0);

@@ -136,7 +136,7 @@ TEST_F(SpeakFixture, PitchPrefixIsTakenOffWordPositions)
         edit->setPitch(pitch);
         controller->speak();
         ASSERT_TRUE(waitForEnd());
-        EXPECT_EQ(controller->editorSpeech(edit)->speakPitch, pitch);
+        EXPECT_EQ(edit->speakPitch(), pitch);
         const auto words = spokenWords();
         ASSERT_EQ(words.size(), 3u);
         EXPECT_EQ(words[0].first, prefix);

@@ -223,13 +223,10 @@ std::vector<HeardWord> SpeakFixture::spokenWords() const
 
 QString SpeakFixture::handedText(const VocalyneDocumentEdit *edit) const
 {
-    const auto *record = controller->editorSpeech(edit);
-    if (!record)
-        return QString();
     // The engine's own prefix, written out here independently of the code
     // under test: the pitch in whole tones, truncated toward zero.
     const int tones =
-        int(std::trunc(std::log(record->speakPitch / 100.0) / std::log(1.1224620483)));
+        int(std::trunc(std::log(edit->speakPitch() / 100.0) / std::log(1.1224620483)));
     return QStringLiteral("<pitch middle = '") + QString::number(tones) + QStringLiteral("'/>")
-           + QString::fromUtf8(record->bytes);
+           + QString::fromUtf8(edit->speechBytes());
 }
