@@ -116,7 +116,18 @@ int main(int argc, char **argv)
         std::chrono::duration<double>(Clock::now() - programStart).count();
     const double programCpu = cpuSeconds(RUSAGE_CHILDREN) - programCpuStart;
 
+    // Both sides must have spoken the same speech for the times to compare.
+    uint64_t engineBytes = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, 4, "utt-") == 0 && entry.path().extension() == ".wav")
+            engineBytes += entry.file_size();
+    }
+    const uint64_t programBytes = std::filesystem::file_size(dir + "/espeak.wav");
+
     std::printf("%d words, voice \"%s\"\n", words, voice.c_str());
+    std::printf("audio: engine %.1f s, program %.1f s (22050 Hz 16-bit mono)\n",
+                double(engineBytes) / 44100.0, double(programBytes) / 44100.0);
     std::printf("engine (capture output): %.2f s wall, %.2f s CPU\n", engineSeconds, engineCpu);
     std::printf("espeak-ng -w:            %.2f s wall, %.2f s CPU\n", programSeconds, programCpu);
     std::printf("ratio engine/program:    %.3f wall, %.3f CPU (target <= 1.05)\n",

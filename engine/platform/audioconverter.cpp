@@ -4,9 +4,16 @@
 
 #include <soxr.h>
 
+#include <cstring>
 #include <vector>
 
 namespace qvsp {
+
+namespace {
+
+constexpr bool kLittleEndian = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
+
+} // namespace
 
 AudioConverter::AudioConverter(int inputRate, const StreamFormat &format)
     : m_inputRate(inputRate), m_format(format)
@@ -71,6 +78,12 @@ void AudioConverter::emit(const int16_t *samples, size_t count, std::string &out
 {
     const size_t start = out.size();
     out.resize(start + count * size_t(m_format.bytesPerFrame()));
+    if (kLittleEndian && m_format.bits == 16 && m_format.channels == 1) {
+        // The synthesiser's own layout: nothing to convert.
+        if (count > 0)
+            std::memcpy(&out[start], samples, count * sizeof(int16_t));
+        return;
+    }
     auto *p = reinterpret_cast<unsigned char *>(&out[start]);
     for (size_t i = 0; i < count; ++i) {
         const int16_t s = samples[i];

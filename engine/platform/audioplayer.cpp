@@ -21,19 +21,29 @@ AudioPlayer::~AudioPlayer()
         m_stop = true;
     }
     m_cv.notify_all();
+    m_roomCv.notify_all();
     m_thread.join();
 }
 
 void AudioPlayer::push(Item item)
 {
+    bool wake = false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (item.generation != m_generation)
             return;
+        if (item.kind == Item::Begin) {
+            m_pacedStream = !item.output || item.output->isPaced();
+            m_wakeBytes = uint64_t(std::max(1, item.format.bytesPerSecond())) / 4;
+        }
         m_queuedBytes += item.bytes.size();
+        const bool urgent = m_pacedStream || item.kind == Item::Begin ||
+                            item.kind == Item::End || m_queuedBytes >= m_wakeBytes;
+        wake = m_playerWaiting && urgent;
         m_queue.push_back(std::move(item));
     }
-    m_cv.notify_all();
+    if (wake)
+        m_cv.notify_one();
 }
 
 void AudioPlayer::beginStream(uint64_t generation, uint32_t stream,
@@ -87,6 +97,7 @@ void AudioPlayer::purge(uint64_t generation)
         m_queuedBytes = 0;
     }
     m_cv.notify_all();
+    m_roomCv.notify_all();
 }
 
 void AudioPlayer::pause()
@@ -107,8 +118,14 @@ void AudioPlayer::resume()
 bool AudioPlayer::waitForRoom(uint64_t generation, uint64_t maxBytes)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_cv.wait(lock,
-              [&] { return m_stop || m_generation != generation || m_queuedBytes <= maxBytes; });
+    if (!m_stop && m_generation == generation && m_queuedBytes > maxBytes) {
+        // Whatever waits must be on its way to the output.
+        if (m_playerWaiting)
+            m_cv.notify_one();
+        m_roomCv.wait(lock, [&] {
+            return m_stop || m_generation != generation || m_queuedBytes <= maxBytes;
+        });
+    }
     return !m_stop && m_generation == generation;
 }
 
@@ -151,7 +168,9 @@ void AudioPlayer::run()
         }
         if (m_queue.empty()) {
             if (m_scheduled.empty()) {
+                m_playerWaiting = true;
                 m_cv.wait(lock);
+                m_playerWaiting = false;
                 continue;
             }
             // Events wait for audio the device still holds. A device that
@@ -167,7 +186,9 @@ void AudioPlayer::run()
                                   std::chrono::milliseconds(20);
             }
             lock.lock();
+            m_playerWaiting = true;
             m_cv.wait_for(lock, std::chrono::milliseconds(10));
+            m_playerWaiting = false;
             const bool newWork =
                 !m_queue.empty() || m_paused || m_stop || m_generation != m_seenGeneration;
             lock.unlock();
@@ -180,7 +201,7 @@ void AudioPlayer::run()
         m_queue.pop_front();
         m_queuedBytes -= item.bytes.size();
         lock.unlock();
-        m_cv.notify_all(); // room for synthesis
+        m_roomCv.notify_all();
         process(item);
         emitDue(false);
     }
@@ -254,9 +275,12 @@ void AudioPlayer::writeAudio(const Item &item)
         return;
     const size_t frame = size_t(std::max(1, m_sinkFormat.bytesPerFrame()));
     // Small slices keep pause and stop quick and events close to their
-    // sample.
+    // sample on a device that plays in real time. A sink that takes audio
+    // as fast as it comes is cut only where events fall due.
     const size_t slice =
-        std::max(frame, size_t(m_sinkFormat.bytesPerSecond() / 50) / frame * frame);
+        m_sink->paced()
+            ? std::max(frame, size_t(m_sinkFormat.bytesPerSecond() / 50) / frame * frame)
+            : item.bytes.size();
     size_t done = 0;
     while (done < item.bytes.size()) {
         if (!holdWhilePaused(item.generation))

@@ -84,9 +84,16 @@ private:
 
     EventDelivery &m_delivery;
     std::mutex m_mutex;
-    std::condition_variable m_cv;
+    std::condition_variable m_cv;     // the playback thread waits on it
+    std::condition_variable m_roomCv; // synthesis waits on it for room
     std::deque<Item> m_queue;
     uint64_t m_queuedBytes = 0;
+    // Waking the playback thread costs more than writing a tenth of a
+    // second to a file: for outputs that take audio as fast as it comes,
+    // audio and events gather until this many bytes wait.
+    bool m_pacedStream = true;
+    uint64_t m_wakeBytes = 0;
+    bool m_playerWaiting = false;
     uint64_t m_generation = 0;
     bool m_paused = false;
     bool m_stop = false;

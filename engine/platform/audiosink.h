@@ -19,6 +19,9 @@ public:
     virtual bool open(const StreamFormat &format) = 0;
     // Hands bytes over; blocks as long as the device needs to take them.
     virtual void write(const char *data, size_t size) = 0;
+    // Whether the sink takes audio at the pace it is heard (a sound card or
+    // its stand-in); others take it as fast as it comes.
+    virtual bool paced() const { return false; }
     // Bytes handed over but not yet heard.
     virtual uint64_t latencyBytes() { return 0; }
     // Drops what is handed over but not yet heard.

@@ -6,6 +6,7 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cinttypes>
@@ -17,6 +18,10 @@ namespace qvsp {
 namespace {
 
 std::atomic<int> g_nextNumber{1};
+
+// A long text is hours of audio arriving a tenth of a second at a time;
+// writing it in large blocks saves most of the system calls.
+constexpr size_t kWriteBlock = 128 * 1024;
 
 void makeFolder(const std::string &path)
 {
@@ -32,6 +37,7 @@ void makeFolder(const std::string &path)
 
 CaptureAudioSink::CaptureAudioSink(const std::string &folder) : m_folder(folder)
 {
+    m_pending.reserve(kWriteBlock + 8192);
     while (m_folder.size() > 1 && m_folder.back() == '/')
         m_folder.pop_back();
     makeFolder(m_folder);
@@ -72,8 +78,21 @@ void CaptureAudioSink::beginStream(uint32_t)
 
 void CaptureAudioSink::write(const char *data, size_t size)
 {
-    if (m_wav)
-        sf_write_raw(m_wav, data, sf_count_t(size));
+    if (!m_wav)
+        return;
+    m_pending.append(data, size);
+    if (m_pending.size() >= kWriteBlock)
+        writePending();
+}
+
+void CaptureAudioSink::writePending()
+{
+    // The file takes whole frames only; a part frame waits for its rest.
+    const size_t frame = size_t(std::max(1, m_format.bytesPerFrame()));
+    const size_t whole = m_pending.size() / frame * frame;
+    if (m_wav && whole > 0)
+        sf_write_raw(m_wav, m_pending.data(), sf_count_t(whole));
+    m_pending.erase(0, whole);
 }
 
 void CaptureAudioSink::recordEvent(const Event &event)
@@ -89,6 +108,8 @@ void CaptureAudioSink::recordEvent(const Event &event)
 
 void CaptureAudioSink::endStream()
 {
+    writePending();
+    m_pending.clear();
     if (m_wav)
         sf_close(m_wav);
     if (m_events)

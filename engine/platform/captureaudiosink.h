@@ -15,7 +15,7 @@ namespace qvsp {
 // utt-0001.events: a header line, then one line per event,
 // "<audio byte offset> <event id> <wParam> <lParam>" (and the bookmark name
 // for bookmarks). Numbers count up per process from the first free name.
-// Audio is written as fast as it comes.
+// Audio is written as fast as it comes, gathered into large writes.
 class CaptureAudioSink : public AudioSink
 {
 public:
@@ -29,7 +29,10 @@ public:
     void recordEvent(const Event &event) override;
 
 private:
+    void writePending();
+
     std::string m_folder;
+    std::string m_pending; // audio not yet handed to the file
     StreamFormat m_format;
     SNDFILE *m_wav = nullptr;
     FILE *m_events = nullptr;

@@ -17,6 +17,7 @@ public:
 
     bool open(const StreamFormat &format) override;
     void write(const char *data, size_t size) override;
+    bool paced() const override { return m_realTime; }
     void resumePlayback() override;
 
 private:

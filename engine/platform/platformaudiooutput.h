@@ -36,6 +36,9 @@ public:
     StreamFormat streamFormat() const;
 
     Kind kind() const { return m_kind; }
+    // Whether its sinks play at the pace audio is heard (sound server,
+    // null); the others take audio as fast as it comes.
+    bool isPaced() const { return m_kind == Pulse || m_kind == Null; }
     const std::string &folder() const { return m_folder; }
     // A sink that plays into this output. A pulse output whose server does
     // not answer gives a real-time null sink.

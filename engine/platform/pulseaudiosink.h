@@ -26,6 +26,7 @@ public:
 
     bool open(const StreamFormat &format) override;
     void write(const char *data, size_t size) override;
+    bool paced() const override { return true; }
     uint64_t latencyBytes() override;
     void flush() override;
     void pausePlayback() override;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "voicetesthelpers.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -52,6 +53,17 @@ std::vector<std::u16string> spokenWords(const std::u16string &text,
             words.push_back(text.substr(size_t(e.lParam), size_t(e.wParam)));
     }
     return words;
+}
+
+std::vector<std::string> wavFiles(const std::string &folder)
+{
+    std::vector<std::string> files;
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() == ".wav")
+            files.push_back(entry.path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 std::vector<int> eventIds(const std::vector<Event> &events)

@@ -23,6 +23,9 @@ std::vector<int> eventIds(const std::vector<qvsp::Event> &events);
 qvsp::VoiceTokenPtr tokenNamed(const std::u16string &description);
 std::u16string description(const qvsp::VoiceTokenPtr &token);
 
+// The WAV files in folder, by name.
+std::vector<std::string> wavFiles(const std::string &folder);
+
 // A folder that is removed with everything in it at the end of a test.
 class TemporaryFolder
 {
