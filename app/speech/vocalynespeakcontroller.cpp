@@ -375,7 +375,7 @@ int VocalyneSpeakController::voiceComboIndex(const QString &voiceName, qint16 en
     return -1;
 }
 
-void VocalyneSpeakController::loadControls(VocalyneDocumentEdit *edit, int entry)
+void VocalyneSpeakController::loadControls(VocalyneDocumentEdit *edit, int entry, bool redraw)
 {
     // Narrowing a range can clamp a box's value; that must not be written
     // into the document as if the user had changed it.
@@ -392,18 +392,24 @@ void VocalyneSpeakController::loadControls(VocalyneDocumentEdit *edit, int entry
     if (m_controls.highlightCheck)
         m_controls.highlightCheck->setChecked(edit->highlight());
     m_loadingControls = false;
-    edit->refreshHighlights();
+    if (redraw)
+        edit->refreshHighlights();
 }
 
 void VocalyneSpeakController::syncGUIWithSpeechPropsForTabId(int index)
 {
+    checkDocumentVoice(index, true);
+}
+
+bool VocalyneSpeakController::checkDocumentVoice(int index, bool redraw)
+{
     VocalyneDocumentEdit *edit = editorAt(index);
     if (!edit)
-        return;
+        return false;
     int entry = voiceComboIndex(edit->voiceName(), edit->engineTypeId());
     if (entry >= 0) {
-        loadControls(edit, entry);
-        return;
+        loadControls(edit, entry, redraw);
+        return true;
     }
     VocalyneMessageService::warning(
         m_controls.window, appText("Error"),
@@ -411,16 +417,15 @@ void VocalyneSpeakController::syncGUIWithSpeechPropsForTabId(int index)
                 "voice settings...."));
     if (!edit->loadDefaultSpeechValues()) {
         showError(appText("Unable to set the default speech settings."));
-        return;
+        return false;
     }
-    edit->setModifiedState(true);
+    edit->setModifiedState(true, QString(), index);
     // Show the document's new voice rather than leaving the controls on the
     // previous document's, where an edit would silently write wrong values.
     entry = voiceComboIndex(edit->voiceName(), edit->engineTypeId());
     if (entry >= 0)
-        loadControls(edit, entry);
-    else
-        edit->refreshHighlights();
+        loadControls(edit, entry, redraw);
+    return false;
 }
 
 void VocalyneSpeakController::syncSpeechPropsWithVoiceCombo(int index)

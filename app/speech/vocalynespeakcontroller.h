@@ -83,6 +83,13 @@ public:
     /// it was; success shows "Paused" or "Speaking" and sets the flag.
     void applyPauseResumeResult(int result, bool resume);
 
+    /// The document voice check for the tab at index: loads the document's
+    /// voice and values into the controls, or, when its voice is not
+    /// installed, warns and falls back to the default voice. Redraws the
+    /// document's highlights only with redraw. True when the voice was
+    /// installed.
+    bool checkDocumentVoice(int index, bool redraw = true);
+
     /// To be called before the tab of edit is closed: stops the engine first
     /// when edit is being spoken.
     void editorClosing(VocalyneDocumentEdit *edit);
@@ -114,7 +121,7 @@ private:
     void bringUpWindow();
     void dropWordHighlight(VocalyneDocumentEdit *edit);
     int voiceComboIndex(const QString &voiceName, qint16 engineTypeId) const;
-    void loadControls(VocalyneDocumentEdit *edit, int entry);
+    void loadControls(VocalyneDocumentEdit *edit, int entry, bool redraw);
 
     VocalyneSpeakControls m_controls;
     HWND m_hostWindow = nullptr;
