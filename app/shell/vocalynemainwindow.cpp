@@ -7,6 +7,7 @@
 #include "vocalynefirstrundefaults.h"
 #include "vocalyneiconnames.h"
 #include "vocalynemessageservice.h"
+#include "vocalynespeakcontroller.h"
 #include "vocalynesplashscreen.h"
 
 #include <QActionGroup>
@@ -30,7 +31,10 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
     // The engine is set up first: its host window must exist before the
     // voices can be listed.
     m_engine = new VocalyneEngineHost(this);
-    m_engine->setWordHandler([this](int first, int last) { onWordSpoken(first, last); });
+    m_engine->setWordHandler([this](int first, int last) {
+        if (m_speak)
+            m_speak->wordCallback(first, last);
+    });
     m_engine->start();
 
     documentTabs->setCurrentIndex(0);
@@ -49,6 +53,7 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
     QCoreApplication::setApplicationName(QStringLiteral("Vocalyne"));
 
     setUpSpeechToolbar();
+    setUpSpeakController();
     dwDocHistory->hide();
     // The manager tables need room for their columns next to the text.
     resizeDocks({dwSBManager}, {380}, Qt::Horizontal);
@@ -284,8 +289,7 @@ void VocalyneMainWindow::disableLaterFeatures()
     // These commands belong to features that are not part of the program
     // yet; they are shown so that menus and toolbars keep their final shape.
     const QList<QAction *> later = {
-        actionSpeak, actionSpeak_from_Cursor, actionSpeak_Punctuation, actionPause_Resume,
-        actionStop, actionExport, actionQuick_Export, actionSelection_Speech_Properties,
+        actionExport, actionQuick_Export, actionSelection_Speech_Properties,
         actionAdd_Speech_Element, actionBookmark_Selection, actionPronunciation_Corrector,
         actionFind, actionReplace, actionEmail_Reader, actionWeb_Browser, actionBatch_Converter,
         actionExtract_Text_from_Image, actionSpell_Check, actionPreferences, actionTutorial,
@@ -311,7 +315,7 @@ void VocalyneMainWindow::onStatusBarMsgChanged(const QString &message)
 {
     // The status bar is never left blank.
     if (message.isEmpty())
-        statusBarMainWnd->showMessage(m_paused ? tr("Paused") : tr("Ready"));
+        statusBarMainWnd->showMessage(m_speak && m_speak->isPaused() ? tr("Paused") : tr("Ready"));
 }
 
 void VocalyneMainWindow::onResize(int)

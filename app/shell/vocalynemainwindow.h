@@ -21,6 +21,7 @@ class QToolBar;
 class QToolButton;
 class VocalyneDocumentEdit;
 class VocalyneEngineHost;
+class VocalyneSpeakController;
 
 /// The main window: document tabs, menus, toolbars, docks and the speech
 /// toolbar's voice controls. Each tab page holds one VocalyneDocumentEdit
@@ -67,6 +68,8 @@ public:
 
     /// The editor of the tab at index, or nullptr.
     VocalyneDocumentEdit *documentEditAt(int index) const;
+    /// Reading aloud: Speak, Pause / Resume, Stop and the voice controls.
+    VocalyneSpeakController *speakController() const { return m_speak; }
     /// The number of document tabs.
     int documentCount() const;
     /// The window's toolbars by object name ("docToolbar", ...).
@@ -167,13 +170,11 @@ private:
     void openInBrowser(const QUrl &url);
 
     // Speech controls (vocalynemainwindowspeech.cpp).
-    void onWordSpoken(int first, int last);
+    void setUpSpeakController();
     /// The document voice check for the tab at index; true when the voice
     /// is installed (the controls then show the document's values and, with
     /// redraw, its highlights are redrawn).
     bool checkDocumentVoice(int index, bool redraw = true);
-    void setSpinRangesForEngineType(int engineType);
-    int voiceComboIndex(const QString &voiceName, qint16 engineTypeId) const;
 
     // Toolbars (vocalynemainwindowview.cpp).
     void setToolbarIconSize(QToolBar *bar, int size);
@@ -182,6 +183,7 @@ private:
                             QAction *iconsAndText, QAction *iconsOnly, QAction *textOnly);
 
     VocalyneEngineHost *m_engine = nullptr;
+    VocalyneSpeakController *m_speak = nullptr;
     QComboBox *m_voiceCombo = nullptr;
     QSpinBox *m_speedSpin = nullptr;
     QSpinBox *m_volumeSpin = nullptr;
@@ -194,10 +196,7 @@ private:
     bool m_saveAs = false;
     bool m_exitRequested = false;
     bool m_zoomOutAllowed = true;
-    bool m_loadingControls = false;
     bool m_ignoreNextClipboardChange = false;
-    bool m_paused = false;
-    QPointer<VocalyneDocumentEdit> m_currentSpeakingEditor;
     QRect m_screenRect;
 
     QByteArray m_defaultGeometry;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 // The document life cycle of the main window: new, open, save, close.
-#include "qvtts.h"
 #include "vocalynedialogservice.h"
 #include "vocalynedocumentedit.h"
 #include "vocalyneiconnames.h"
@@ -9,6 +8,7 @@
 #include "vocalynemessageservice.h"
 #include "vocalynerecentdocaction.h"
 #include "vocalynerecentfiles.h"
+#include "vocalynespeakcontroller.h"
 #include "vocalynetextdecoder.h"
 
 #include <QApplication>
@@ -354,12 +354,8 @@ void VocalyneMainWindow::removeDocumentTab(int index)
     if (!page)
         return;
     VocalyneDocumentEdit *edit = documentEditAt(index);
-    if (m_currentSpeakingEditor && edit == m_currentSpeakingEditor) {
-        // The engine must not go on reading a text whose editor is gone.
-        QVTTSStop(QVTTSVoiceEngineType(edit->engineTypeId()), edit->langId());
-        m_currentSpeakingEditor = nullptr;
-        m_paused = false;
-    }
+    // The engine must not go on reading a text whose editor is gone.
+    m_speak->editorClosing(edit);
     documentTabs->removeTab(index);
     delete page;
 }
