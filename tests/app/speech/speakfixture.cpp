@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QSettings>
 #include <QSocketNotifier>
+#include <QTemporaryDir>
 #include <QTextCursor>
 
 #include <cmath>
@@ -36,6 +37,9 @@ class EngineEnvironment : public ::testing::Environment
 public:
     void SetUp() override
     {
+        // Other test programs share the test-mode settings file and may
+        // run at the same time; a home of our own keeps the stores apart.
+        qputenv("HOME", m_home.path().toLocal8Bit());
         m_window = QVCreateWindow(&hostProcedure);
         m_notifier = new QSocketNotifier(QVMessageQueueFd(), QSocketNotifier::Read);
         QObject::connect(m_notifier, &QSocketNotifier::activated, []() { QVDispatchMessages(); });
@@ -53,6 +57,7 @@ public:
     static HWND s_window;
 
 private:
+    QTemporaryDir m_home;
     HWND m_window = nullptr;
     QSocketNotifier *m_notifier = nullptr;
 };
