@@ -21,8 +21,8 @@ namespace {
 
 constexpr double kWholeTone = 1.1224620483;
 
-// Synthesis runs at most this far ahead of what is heard; more would only
-// cost memory (a long text is hours of audio) and slow a stop.
+// Synthesis starts a piece only while less than this is waiting to be
+// heard; more would only cost memory (a long text is hours of audio).
 constexpr double kAheadSeconds = 2.0;
 
 bool looksLikeXml(const std::u16string &text)

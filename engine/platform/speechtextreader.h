@@ -27,9 +27,14 @@ public:
     bool next(SpeechPiece &piece);
 
     // Text pieces end at a sentence end once this long, at any blank once
-    // kMaximumLength long, and anywhere at twice that.
-    static constexpr size_t kPreferredLength = 300;
-    static constexpr size_t kMaximumLength = 600;
+    // kMaximumLength long, and anywhere at twice that. Every piece is a
+    // synthesis call of its own, and the synthesiser ends each call with a
+    // pause longer than a full stop's inside a text: long pieces keep the
+    // speech close to the synthesiser's own reading of the text, while the
+    // synthesiser still delivers the first audio of a piece after its first
+    // clause.
+    static constexpr size_t kPreferredLength = 1000;
+    static constexpr size_t kMaximumLength = 2000;
 
 private:
     struct Tag
