@@ -2,8 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "t2sxml.h"
 
-#include <QDomElement>
-#include <QXmlStreamReader>
+#include <QXmlStreamAttributes>
 
 #include <limits>
 
@@ -34,51 +33,69 @@ bool T2SXml::parseInteger(QStringView text, qint64 min, qint64 max, qint64 *valu
     return true;
 }
 
-bool T2SXml::readInt16(const QDomElement &element, const QString &name, qint16 *value)
+const QXmlStreamAttribute *T2SXml::find(const QXmlStreamAttributes &attributes,
+                                        QLatin1String name)
 {
+    // The parser rejects a repeated attribute; were one to get through, the
+    // last would count, as it overwrites the others in a DOM tree.
+    const QXmlStreamAttribute *found = nullptr;
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (attribute.qualifiedName() == name)
+            found = &attribute;
+    }
+    return found;
+}
+
+bool T2SXml::readInt16(const QXmlStreamAttributes &attributes, QLatin1String name, qint16 *value)
+{
+    const QXmlStreamAttribute *attribute = find(attributes, name);
     qint64 number = 0;
-    if (!element.hasAttribute(name) ||
-        !parseInteger(element.attribute(name), std::numeric_limits<qint16>::min(),
+    if (!attribute ||
+        !parseInteger(attribute->value(), std::numeric_limits<qint16>::min(),
                       std::numeric_limits<qint16>::max(), &number))
         return false;
     *value = qint16(number);
     return true;
 }
 
-bool T2SXml::readInt32(const QDomElement &element, const QString &name, qint32 *value)
+bool T2SXml::readInt32(const QXmlStreamAttributes &attributes, QLatin1String name, qint32 *value)
 {
+    const QXmlStreamAttribute *attribute = find(attributes, name);
     qint64 number = 0;
-    if (!element.hasAttribute(name) ||
-        !parseInteger(element.attribute(name), std::numeric_limits<qint32>::min(),
+    if (!attribute ||
+        !parseInteger(attribute->value(), std::numeric_limits<qint32>::min(),
                       std::numeric_limits<qint32>::max(), &number))
         return false;
     *value = qint32(number);
     return true;
 }
 
-bool T2SXml::readPosition(const QDomElement &element, const QString &name, quint32 *value)
+bool T2SXml::readPosition(const QXmlStreamAttributes &attributes, QLatin1String name,
+                          quint32 *value)
 {
     qint32 number = 0;
-    if (!readInt32(element, name, &number) || number < 0)
+    if (!readInt32(attributes, name, &number) || number < 0)
         return false;
     *value = quint32(number);
     return true;
 }
 
-bool T2SXml::readFlag(const QDomElement &element, const QString &name, bool *value)
+bool T2SXml::readFlag(const QXmlStreamAttributes &attributes, QLatin1String name, bool *value)
 {
     qint16 number = 0;
-    if (!readInt16(element, name, &number))
+    if (!readInt16(attributes, name, &number))
         return false;
     *value = number != 0;
     return true;
 }
 
-bool T2SXml::readText(const QDomElement &element, const QString &name, QString *value)
+bool T2SXml::readText(const QXmlStreamAttributes &attributes, QLatin1String name,
+                      QString *value)
 {
-    if (!element.hasAttribute(name))
+    const QXmlStreamAttribute *attribute = find(attributes, name);
+    if (!attribute)
         return false;
-    *value = element.attribute(name);
+    *value = attribute->value().toString();
     return true;
 }
 
@@ -103,36 +120,47 @@ QString T2SXml::xmlSafe(const QString &text)
     return safe;
 }
 
-QString T2SXml::elementText(const QByteArray &bytes, const QString &name)
+void T2SXml::appendEscaped(QString *out, QStringView text, bool inAttribute)
 {
-    QXmlStreamReader reader(bytes);
-    reader.setNamespaceProcessing(false);
-    while (!reader.atEnd() && !reader.hasError()) {
-        if (reader.readNext() == QXmlStreamReader::StartElement && reader.qualifiedName() == name) {
-            const QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
-            return reader.hasError() ? QString() : text;
-        }
-    }
-    return QString();
-}
-
-bool T2SXml::nestingWithin(const QByteArray &bytes, int maxDepth)
-{
-    QXmlStreamReader reader(bytes);
-    reader.setNamespaceProcessing(false);
-    int depth = 0;
-    while (!reader.atEnd() && !reader.hasError()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++depth > maxDepth)
-                return false;
+    qsizetype done = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        QLatin1String reference;
+        switch (text.at(i).unicode()) {
+        case u'<':
+            reference = QLatin1String("&lt;");
             break;
-        case QXmlStreamReader::EndElement:
-            --depth;
+        case u'&':
+            reference = QLatin1String("&amp;");
+            break;
+        case u'"':
+            if (inAttribute)
+                reference = QLatin1String("&quot;");
+            break;
+        case u'>':
+            if (i >= 2 && text.at(i - 1) == u']' && text.at(i - 2) == u']')
+                reference = QLatin1String("&gt;");
+            break;
+        case u'\r':
+            // A parser turns a raw carriage return into a line feed.
+            reference = QLatin1String("&#xd;");
+            break;
+        case u'\n':
+            if (inAttribute)
+                reference = QLatin1String("&#xa;");
+            break;
+        case u'\t':
+            if (inAttribute)
+                reference = QLatin1String("&#x9;");
             break;
         default:
             break;
         }
+        if (reference.isEmpty())
+            continue;
+        out->append(text.mid(done, i - done));
+        out->append(reference);
+        done = i + 1;
     }
-    return true;
+    out->append(text.mid(done));
 }
