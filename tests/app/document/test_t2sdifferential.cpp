@@ -100,7 +100,9 @@ public:
             text += QStringLiteral("<!-- made by hand -->\n");
         if (m_entities)
             text += QStringLiteral("<!DOCTYPE QVT2SDoc [<!ENTITY e \"one &#38;amp; two\">"
-                                   "<!ENTITY ws \"  \"><!ENTITY ext SYSTEM \"ext.txt\">]>\n");
+                                   "<!ENTITY ws \"  \"><!ENTITY ext SYSTEM \"ext.txt\">"
+                                   "<!ATTLIST QVT2SSpeechBookmark enabled CDATA \"1\">"
+                                   "<!ATTLIST QVT2SGlobalVoice pause CDATA \"5\">]>\n");
         if (chance(2))
             text += QStringLiteral("<!DOCTYPE other>");
         if (chance(3))
@@ -224,7 +226,7 @@ private:
         if (chance(1))
             list.removeAt(below(int(list.size())));
         if (chance(3))
-            list.append({"unknown", QStringLiteral("1")});
+            list.append({pick({"unknown", "xmlns", "x:pitch"}), QStringLiteral("1")});
         if (chance(1))
             list.append(list.first());
         if (chance(30))
@@ -238,7 +240,9 @@ private:
     QString voice()
     {
         if (chance(3))
-            return QStringLiteral("<QVT2SGlobalVoice/>");
+            return pick({QStringLiteral("<QVT2SGlobalVoice/>"),
+                         QStringLiteral("<QVT2SGlobalVoice xmlns=\"urn:v\"/>"),
+                         QStringLiteral("<v:QVT2SGlobalVoice xmlns:v=\"urn:v\" v:pitch=\"1\"/>")});
         return QStringLiteral("<QVT2SGlobalVoice%1/>")
             .arg(attributes({{"enginetypeid", number(-32768, 32767)},
                              {"voicename", textValue()},
@@ -435,6 +439,10 @@ TEST(T2SDifferential, FuzzSeedsAndTheirMutationsReadAlike)
         failures += !readersAgree(bytes);
         for (int m = 0; m < 300 && failures < 5; ++m)
             failures += !readersAgree(generator.mutate(bytes));
+        // Wrapped to around the nesting limit.
+        for (int depth = 250; depth < 260; ++depth)
+            failures += !readersAgree(QByteArray("<a>").repeated(depth) + bytes +
+                                      QByteArray("</a>").repeated(depth));
     }
 }
 
