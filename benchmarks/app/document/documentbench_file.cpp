@@ -6,12 +6,14 @@
 // and 1,000 bookmarks (about 3.4 MB). The file is built straight as XML so
 // that building it does not depend on the code being measured.
 //
-// documentbench_file [RUNS]   (RUNS defaults to 15)
+// documentbench_file [RUNS [FILE]]   RUNS defaults to 15; the generated document is
+// also saved as FILE when given (for profiling the reader on its own).
 #include "qvt2sdocument.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QXmlStreamWriter>
@@ -152,6 +154,13 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 15;
 
     const QByteArray bytes = largeDocument();
+    if (argc > 2) {
+        QFile file(QString::fromLocal8Bit(argv[2]));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+            std::fprintf(stderr, "documentbench_file: cannot write %s\n", argv[2]);
+            return 1;
+        }
+    }
     QVT2SDocument document;
     if (!document.read(bytes)) {
         std::fprintf(stderr, "documentbench_file: the generated document does not read\n");
