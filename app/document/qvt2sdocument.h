@@ -179,5 +179,6 @@ protected:
     QList<QVT2SElement> m_elements;
     QList<QVT2SBookmark> m_bookmarks;
     QString m_content;
+    /// Not used by read() and write(), which work on the XML text directly.
     QDomDocument m_dom;
 };
