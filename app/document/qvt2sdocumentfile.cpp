@@ -21,8 +21,7 @@ constexpr int MaxNesting = 256;
 
 // Lists are replaced only when the file holds at least one record, and not
 // at all when any record is faulty or the container is missing or repeated.
-template <typename Record>
-bool takeList(T2SFileScan::List<Record> &list, QList<Record> *target)
+template <typename Record> bool takeList(T2SFileScan::List<Record> &list, QList<Record> *target)
 {
     if (list.containers != 1 || !list.valid)
         return false;

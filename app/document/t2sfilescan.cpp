@@ -42,8 +42,7 @@ bool readRecord(const QXmlStreamAttributes &a, QVT2SBookmark *bookmark)
            T2SXml::readFlag(a, T2SXml::EnabledAttr, &bookmark->enabled);
 }
 
-template <typename Record>
-void openContainer(T2SFileScan::List<Record> &list, int depth)
+template <typename Record> void openContainer(T2SFileScan::List<Record> &list, int depth)
 {
     if (list.containers++ == 0)
         list.openDepth = depth;
@@ -64,8 +63,7 @@ void addRecord(T2SFileScan::List<Record> &list, const QXmlStreamAttributes &attr
     }
 }
 
-template <typename Record>
-void closeContainer(T2SFileScan::List<Record> &list, int depth)
+template <typename Record> void closeContainer(T2SFileScan::List<Record> &list, int depth)
 {
     if (list.openDepth == depth)
         list.openDepth = 0;

@@ -25,11 +25,10 @@ class T2SFileScan
 {
 public:
     /// The records below the first container element of one list.
-    template <typename Record>
-    struct List
+    template <typename Record> struct List
     {
-        int containers = 0; ///< elements with the container's name
-        bool valid = true;  ///< false when a record below the first one is faulty
+        int containers = 0;    ///< elements with the container's name
+        bool valid = true;     ///< false when a record below the first one is faulty
         QList<Record> records; ///< in file order; cleared when not valid
         int openDepth = 0;     ///< depth of the first container while inside it
     };
@@ -39,7 +38,7 @@ public:
     /// gathered values are then incomplete.
     bool run(const QByteArray &bytes, int maxDepth);
 
-    int voices = 0;                   ///< QVT2SGlobalVoice elements
+    int voices = 0;                       ///< QVT2SGlobalVoice elements
     QXmlStreamAttributes voiceAttributes; ///< those of the first one
 
     List<QVT2SSection> sections;

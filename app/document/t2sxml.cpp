@@ -33,8 +33,7 @@ bool T2SXml::parseInteger(QStringView text, qint64 min, qint64 max, qint64 *valu
     return true;
 }
 
-const QXmlStreamAttribute *T2SXml::find(const QXmlStreamAttributes &attributes,
-                                        QLatin1String name)
+const QXmlStreamAttribute *T2SXml::find(const QXmlStreamAttributes &attributes, QLatin1String name)
 {
     // The parser rejects a repeated attribute; were one to get through, the
     // last would count, as it overwrites the others in a DOM tree.
@@ -50,9 +49,8 @@ bool T2SXml::readInt16(const QXmlStreamAttributes &attributes, QLatin1String nam
 {
     const QXmlStreamAttribute *attribute = find(attributes, name);
     qint64 number = 0;
-    if (!attribute ||
-        !parseInteger(attribute->value(), std::numeric_limits<qint16>::min(),
-                      std::numeric_limits<qint16>::max(), &number))
+    if (!attribute || !parseInteger(attribute->value(), std::numeric_limits<qint16>::min(),
+                                    std::numeric_limits<qint16>::max(), &number))
         return false;
     *value = qint16(number);
     return true;
@@ -62,9 +60,8 @@ bool T2SXml::readInt32(const QXmlStreamAttributes &attributes, QLatin1String nam
 {
     const QXmlStreamAttribute *attribute = find(attributes, name);
     qint64 number = 0;
-    if (!attribute ||
-        !parseInteger(attribute->value(), std::numeric_limits<qint32>::min(),
-                      std::numeric_limits<qint32>::max(), &number))
+    if (!attribute || !parseInteger(attribute->value(), std::numeric_limits<qint32>::min(),
+                                    std::numeric_limits<qint32>::max(), &number))
         return false;
     *value = qint32(number);
     return true;
@@ -89,8 +86,7 @@ bool T2SXml::readFlag(const QXmlStreamAttributes &attributes, QLatin1String name
     return true;
 }
 
-bool T2SXml::readText(const QXmlStreamAttributes &attributes, QLatin1String name,
-                      QString *value)
+bool T2SXml::readText(const QXmlStreamAttributes &attributes, QLatin1String name, QString *value)
 {
     const QXmlStreamAttribute *attribute = find(attributes, name);
     if (!attribute)

@@ -83,8 +83,7 @@ public:
 
     int below(int n) { return int(m_rng.bounded(n)); }
     bool chance(int percent) { return below(100) < percent; }
-    template <typename T>
-    T pick(std::initializer_list<T> items)
+    template <typename T> T pick(std::initializer_list<T> items)
     {
         return *(items.begin() + below(int(items.size())));
     }
@@ -136,13 +135,44 @@ public:
     /// bytes with a few random changes, most of them at markup.
     QByteArray mutate(QByteArray bytes)
     {
-        static const char *const pieces[] = {
-            "<", ">", "/>", "\"", "&", "&amp;", "&#32;", "&#xA0;", "\xC2\xA0", "<![CDATA[",
-            "]]>", "<!--", "-->", "<?p?>", "<w>", "</w>", " x=\"1\"", "<QVT2SContent>",
-            "</QVT2SContent>", "<QVT2SGlobalVoice/>", "<QVT2SSpeechSections>",
-            "</QVT2SSpeechElements>", "<QVT2SSpeechBookmark fromchar=\"1\" tochar=\"2\" "
-            "enabled=\"1\"/>", " enabled=\"-0\"", "=\"\"", "\n", " ", "\t", "\r", "0", "-",
-            "9999999999", "<!DOCTYPE a>", "<!ENTITY", "\xEF\xBB\xBF", "\xFF\xFE", "\x00"};
+        static const char *const pieces[] = {"<",
+                                             ">",
+                                             "/>",
+                                             "\"",
+                                             "&",
+                                             "&amp;",
+                                             "&#32;",
+                                             "&#xA0;",
+                                             "\xC2\xA0",
+                                             "<![CDATA[",
+                                             "]]>",
+                                             "<!--",
+                                             "-->",
+                                             "<?p?>",
+                                             "<w>",
+                                             "</w>",
+                                             " x=\"1\"",
+                                             "<QVT2SContent>",
+                                             "</QVT2SContent>",
+                                             "<QVT2SGlobalVoice/>",
+                                             "<QVT2SSpeechSections>",
+                                             "</QVT2SSpeechElements>",
+                                             "<QVT2SSpeechBookmark fromchar=\"1\" tochar=\"2\" "
+                                             "enabled=\"1\"/>",
+                                             " enabled=\"-0\"",
+                                             "=\"\"",
+                                             "\n",
+                                             " ",
+                                             "\t",
+                                             "\r",
+                                             "0",
+                                             "-",
+                                             "9999999999",
+                                             "<!DOCTYPE a>",
+                                             "<!ENTITY",
+                                             "\xEF\xBB\xBF",
+                                             "\xFF\xFE",
+                                             "\x00"};
         for (int n = 1 + below(3); n > 0 && !bytes.isEmpty(); --n) {
             const int at = below(int(bytes.size()));
             switch (below(6)) {
@@ -172,9 +202,9 @@ public:
     /// Text with everything a writer has to take care of.
     QString anyText(int maxLength)
     {
-        static const char16_t palette[] = {u'a', u'Z', u' ', u'<', u'>', u']', u'&', u'"',
-                                           u'\'', u'\r', u'\n', u'\t', 0x01, 0x0C, 0xA0,
-                                           0xE9, 0x65E5, 0xD83D, 0xDE00, 0xFFFE, u'.'};
+        static const char16_t palette[] = {u'a', u'Z',  u' ',   u'<',   u'>',   u']',   u'&',
+                                           u'"', u'\'', u'\r',  u'\n',  u'\t',  0x01,   0x0C,
+                                           0xA0, 0xE9,  0x65E5, 0xD83D, 0xDE00, 0xFFFE, u'.'};
         QString text;
         for (int n = below(maxLength + 1); n > 0; --n)
             text += QChar(palette[below(int(std::size(palette)))]);
@@ -188,16 +218,16 @@ private:
 
     QString space()
     {
-        return pick({QString(), QStringLiteral("\n "), QStringLiteral("\n\n  \t"),
-                     QStringLiteral(" ")});
+        return pick(
+            {QString(), QStringLiteral("\n "), QStringLiteral("\n\n  \t"), QStringLiteral(" ")});
     }
 
     QString number(qint64 min, qint64 max)
     {
         if (below(1000) >= 7) {
             const qint64 span = std::min<qint64>(max - min, 100000);
-            const qint64 value = chance(10) ? pick({min, max}) : min + qint64(m_rng.bounded(
-                                                                            double(span + 1)));
+            const qint64 value =
+                chance(10) ? pick({min, max}) : min + qint64(m_rng.bounded(double(span + 1)));
             return QString::number(value);
         }
         return pick({QStringLiteral(""), QStringLiteral("x"), QStringLiteral("1x"),
@@ -210,10 +240,12 @@ private:
 
     QString textValue()
     {
-        QList<QString> values = {QString(), QStringLiteral("V"),
+        QList<QString> values = {QString(),
+                                 QStringLiteral("V"),
                                  QStringLiteral("\u00dcn\u00ef &lt;&amp;&gt; &quot;q&quot;"),
                                  QStringLiteral("a&#10;b&#9;c&#13;d\n e"),
-                                 QStringLiteral("  "), QStringLiteral("&#xA0;")};
+                                 QStringLiteral("  "),
+                                 QStringLiteral("&#xA0;")};
         if (m_entities)
             values << QStringLiteral("&e;&ws;");
         return values.at(below(int(values.size())));
@@ -260,8 +292,7 @@ private:
     {
         const QString record = QStringLiteral("<%1%2/>").arg(QLatin1String(tag), attributeText);
         if (chance(4)) // a record holding another
-            return QStringLiteral("<%1%2>%3</%1>")
-                .arg(QLatin1String(tag), attributeText, record);
+            return QStringLiteral("<%1%2>%3</%1>").arg(QLatin1String(tag), attributeText, record);
         return chance(5) ? QStringLiteral("<g>%1</g>").arg(record) : record;
     }
 
@@ -296,8 +327,7 @@ private:
                                                          {"enabled", number(0, 32767)}}));
     }
 
-    template <typename MakeRecord>
-    QString list(const QString &tag, MakeRecord makeRecord)
+    template <typename MakeRecord> QString list(const QString &tag, MakeRecord makeRecord)
     {
         QString out;
         for (int n = count(); n > 0; --n) {
@@ -317,12 +347,20 @@ private:
     {
         QList<QString> pieces = {
             QStringLiteral("Plain text. &lt;b&gt; &amp; \u00e9\u65e5 \"q\" 'a' ]]&gt;"),
-            QStringLiteral("   "), QStringLiteral("\n\t \r\n"), QStringLiteral("&#xA0;"),
-            QStringLiteral("\u00a0\u3000"), QStringLiteral("&#32;&#9;"),
-            QStringLiteral("<![CDATA[ <raw> & ]]>"), QStringLiteral("<![CDATA[  ]]>"),
-            QStringLiteral("<![CDATA[]]>"), QStringLiteral("<b>inner <i>deep</i></b>"),
-            QStringLiteral("<b> </b>"), QStringLiteral("<!-- note -->"),
-            QStringLiteral("<?pi data?>"), QStringLiteral("&amp;"), QStringLiteral("x")};
+            QStringLiteral("   "),
+            QStringLiteral("\n\t \r\n"),
+            QStringLiteral("&#xA0;"),
+            QStringLiteral("\u00a0\u3000"),
+            QStringLiteral("&#32;&#9;"),
+            QStringLiteral("<![CDATA[ <raw> & ]]>"),
+            QStringLiteral("<![CDATA[  ]]>"),
+            QStringLiteral("<![CDATA[]]>"),
+            QStringLiteral("<b>inner <i>deep</i></b>"),
+            QStringLiteral("<b> </b>"),
+            QStringLiteral("<!-- note -->"),
+            QStringLiteral("<?pi data?>"),
+            QStringLiteral("&amp;"),
+            QStringLiteral("x")};
         if (m_entities)
             pieces << QStringLiteral("&e;") << QStringLiteral("&ws;") << QStringLiteral("&ext;");
         QString inner;
@@ -344,8 +382,7 @@ private:
                                   text);
         }
         case 2:
-            return QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>")
-                       .toLatin1() +
+            return QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>").toLatin1() +
                    text.toLatin1();
         default:
             return text.toUtf8();
