@@ -4,10 +4,13 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
-// Tests share one QCoreApplication; settings and data files go to the test
-// locations so that a developer's own settings are never touched.
+#include "testhome.h"
+
+// Each test process gets a home of its own, so its settings and data files
+// touch neither a developer's own nor those of tests running beside it.
 int main(int argc, char **argv)
 {
+    isolateTestHome();
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Halvern"));
