@@ -54,6 +54,13 @@ std::string makeText(int words)
     return text;
 }
 
+long switches(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    return usage.ru_nvcsw + usage.ru_nivcsw;
+}
+
 double cpuSeconds(int who)
 {
     rusage usage{};
@@ -90,6 +97,7 @@ int main(int argc, char **argv)
     }
 
     const double engineCpuStart = cpuSeconds(RUSAGE_SELF);
+    const long engineSwitchesStart = switches(RUSAGE_SELF);
     const auto engineStart = Clock::now();
     const int result = QVTTSSpeak(window, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0,
                                   text.c_str(), -1, -1, -1, 0, 0, QVTTSTextPlain, -1);
@@ -101,6 +109,7 @@ int main(int argc, char **argv)
         QVWaitAndDispatchMessages(100);
     const double engineSeconds = std::chrono::duration<double>(Clock::now() - engineStart).count();
     const double engineCpu = cpuSeconds(RUSAGE_SELF) - engineCpuStart;
+    const long engineSwitches = switches(RUSAGE_SELF) - engineSwitchesStart;
     UninitQVTTSEngine();
     QVDestroyWindow(window);
 
@@ -115,6 +124,7 @@ int main(int argc, char **argv)
     const double programSeconds =
         std::chrono::duration<double>(Clock::now() - programStart).count();
     const double programCpu = cpuSeconds(RUSAGE_CHILDREN) - programCpuStart;
+    const long programSwitches = switches(RUSAGE_CHILDREN);
 
     // Both sides must have spoken the same speech for the times to compare.
     uint64_t engineBytes = 0;
@@ -128,8 +138,10 @@ int main(int argc, char **argv)
     std::printf("%d words, voice \"%s\"\n", words, voice.c_str());
     std::printf("audio: engine %.1f s, program %.1f s (22050 Hz 16-bit mono)\n",
                 double(engineBytes) / 44100.0, double(programBytes) / 44100.0);
-    std::printf("engine (capture output): %.2f s wall, %.2f s CPU\n", engineSeconds, engineCpu);
-    std::printf("espeak-ng -w:            %.2f s wall, %.2f s CPU\n", programSeconds, programCpu);
+    std::printf("engine (capture output): %.2f s wall, %.2f s CPU, %ld context switches\n",
+                engineSeconds, engineCpu, engineSwitches);
+    std::printf("espeak-ng -w:            %.2f s wall, %.2f s CPU, %ld context switches\n",
+                programSeconds, programCpu, programSwitches);
     std::printf("ratio engine/program:    %.3f wall, %.3f CPU (target <= 1.05)\n",
                 engineSeconds / programSeconds, engineCpu / programCpu);
     // The two WAV files of a full run take over a gigabyte.

@@ -34,7 +34,7 @@ void AudioPlayer::push(Item item)
             return;
         if (item.kind == Item::Begin) {
             m_pacedStream = !item.output || item.output->isPaced();
-            m_wakeBytes = uint64_t(std::max(1, item.format.bytesPerSecond())) / 4;
+            m_wakeBytes = uint64_t(std::max(1, item.format.bytesPerSecond()));
         }
         m_queuedBytes += item.bytes.size();
         const bool urgent = m_pacedStream || item.kind == Item::Begin ||
@@ -145,6 +145,11 @@ void AudioPlayer::run()
             m_seenGeneration = m_generation;
             lock.unlock();
             dropPending();
+            continue;
+        }
+        if (m_unannounced && (m_queue.empty() || m_paused)) {
+            lock.unlock();
+            announce();
             continue;
         }
         if (m_paused) {
@@ -274,20 +279,21 @@ void AudioPlayer::writeAudio(const Item &item)
     if (!m_sink)
         return;
     const size_t frame = size_t(std::max(1, m_sinkFormat.bytesPerFrame()));
-    // Small slices keep pause and stop quick and events close to their
-    // sample on a device that plays in real time. A sink that takes audio
-    // as fast as it comes is cut only where events fall due.
+    // On a device that plays in real time, small slices cut where events
+    // fall due keep pause and stop quick and events close to their sample.
+    // A sink that takes audio as fast as it comes gets it whole: its events
+    // still follow their audio, and go out together.
+    const bool paced = m_sink->paced();
     const size_t slice =
-        m_sink->paced()
-            ? std::max(frame, size_t(m_sinkFormat.bytesPerSecond() / 50) / frame * frame)
-            : item.bytes.size();
+        paced ? std::max(frame, size_t(m_sinkFormat.bytesPerSecond() / 50) / frame * frame)
+              : item.bytes.size();
     size_t done = 0;
     while (done < item.bytes.size()) {
         if (!holdWhilePaused(item.generation))
             return;
         size_t size = std::min(slice, item.bytes.size() - done);
         for (const Scheduled &s : m_scheduled) {
-            if (s.target > m_written) {
+            if (paced && s.target > m_written) {
                 size = size_t(std::min<uint64_t>(size, s.target - m_written));
                 break;
             }
@@ -305,6 +311,7 @@ bool AudioPlayer::holdWhilePaused(uint64_t generation)
     std::unique_lock<std::mutex> lock(m_mutex);
     if (m_paused) {
         lock.unlock();
+        announce();
         m_sink->pausePlayback();
         lock.lock();
         m_cv.wait(lock, [&] { return !m_paused || m_stop || m_generation != generation; });
@@ -338,6 +345,7 @@ void AudioPlayer::emitDue(bool all)
         if (m_sink)
             played -= std::min(m_written, m_sink->latencyBytes());
     }
+    bool delivered = false;
     while (!m_scheduled.empty() && m_scheduled.front().target <= played) {
         const Scheduled entry = std::move(m_scheduled.front());
         m_scheduled.pop_front();
@@ -350,7 +358,23 @@ void AudioPlayer::emitDue(bool all)
                 m_sink->endStream();
         }
         m_delivery.deliver(entry.event, entry.generation);
+        delivered = true;
     }
+    if (delivered) {
+        m_unannounced = true;
+        // A device heard in real time announces each word as it plays;
+        // otherwise the events of all the audio at hand go out together.
+        if (m_sink && m_sink->paced())
+            announce();
+    }
+}
+
+void AudioPlayer::announce()
+{
+    if (!m_unannounced)
+        return;
+    m_unannounced = false;
+    m_delivery.deliveredAll();
 }
 
 void AudioPlayer::dropPending()

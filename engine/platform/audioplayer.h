@@ -22,6 +22,9 @@ class EventDelivery
 public:
     virtual ~EventDelivery() = default;
     virtual void deliver(const Event &event, uint64_t generation) = 0;
+    // Closes a run of events that fell due together, so that they can be
+    // announced at once.
+    virtual void deliveredAll() {}
 };
 
 // The playback thread of one voice. Synthesis hands it audio and events in
@@ -79,6 +82,7 @@ private:
     bool holdWhilePaused(uint64_t generation);
     void schedule(const Scheduled &entry);
     void emitDue(bool all);
+    void announce();
     void dropPending();
     bool isCurrent(uint64_t generation);
 
@@ -90,7 +94,7 @@ private:
     uint64_t m_queuedBytes = 0;
     // Waking the playback thread costs more than writing a tenth of a
     // second to a file: for outputs that take audio as fast as it comes,
-    // audio and events gather until this many bytes wait.
+    // audio and events gather until a second of audio waits.
     bool m_pacedStream = true;
     uint64_t m_wakeBytes = 0;
     bool m_playerWaiting = false;
@@ -109,6 +113,7 @@ private:
     uint64_t m_streamBase = 0;
     std::deque<Scheduled> m_scheduled;
     bool m_draining = false; // nothing left to write; waiting for the device
+    bool m_unannounced = false; // events delivered, deliveredAll() not yet called
     std::chrono::steady_clock::time_point m_drainDeadline;
 
     std::thread m_thread;

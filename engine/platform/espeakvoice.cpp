@@ -373,10 +373,6 @@ HResult EspeakVoice::waitUntilDone(uint32_t timeoutMs)
 
 void EspeakVoice::deliver(const Event &event, uint64_t generation)
 {
-    HWND window = nullptr;
-    unsigned int message = 0;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (generation != m_generation)
@@ -402,16 +398,33 @@ void EspeakVoice::deliver(const Event &event, uint64_t generation)
         }
         if (m_queuedInterest & m_interest & eventBit(event.id)) {
             m_events.push_back(event);
-            window = m_window;
-            message = m_message;
-            wParam = m_wParam;
-            lParam = m_lParam;
+            m_announce = true;
         }
         if (event.id == kEventEndInputStream)
             m_lastFinished = std::max(m_lastFinished, event.streamNumber);
     }
     if (event.id == kEventEndInputStream)
         m_cv.notify_all();
+}
+
+void EspeakVoice::deliveredAll()
+{
+    // Hosts take every waiting event on one message: events that fell due
+    // together share it, rather than waking the host once per word.
+    HWND window = nullptr;
+    unsigned int message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_announce)
+            return;
+        m_announce = false;
+        window = m_window;
+        message = m_message;
+        wParam = m_wParam;
+        lParam = m_lParam;
+    }
     if (window)
         QVPostMessage(window, message, wParam, lParam);
 }

@@ -65,6 +65,7 @@ private:
     class Synthesis;
 
     void deliver(const Event &event, uint64_t generation) override;
+    void deliveredAll() override;
     void runSynthesis();
     void synthesize(const Utterance &utterance);
     bool cancelled(uint64_t generation) const;
@@ -87,6 +88,7 @@ private:
     uint32_t m_lastQueued = 0;
     uint32_t m_lastFinished = 0;
     bool m_everSpoken = false;
+    bool m_announce = false; // events queued since the last message
     bool m_stop = false;
     VoiceStatus m_status;
 

@@ -162,7 +162,9 @@ class Voice
 public:
     virtual ~Voice() = default;
 
-    // Posts msg (wParam, lParam) to window whenever events are queued.
+    // Posts msg (wParam, lParam) to window when events have been queued;
+    // events that fall due together share one message, so the host takes
+    // every waiting event on it.
     virtual HResult setNotifyWindowMessage(HWND window, unsigned int msg, WPARAM wParam,
                                            LPARAM lParam) = 0;
     // Which events are wanted, and which of them are queued.

@@ -7,6 +7,7 @@
 #include "audioplayer.h"
 #include "captureaudiosink.h"
 #include "platformaudiooutput.h"
+#include "qvmessages.h"
 #include "voicetesthelpers.h"
 
 #include <gtest/gtest.h>
@@ -204,4 +205,43 @@ TEST(AudioPathTest, CaptureFilesHoldEveryByteInOrder)
     EXPECT_GT(written.size(), size_t(44100) * 20);
     EXPECT_EQ(events.back().id, kEventEndInputStream);
     EXPECT_EQ(events.back().audioStreamOffset, written.size());
+}
+
+TEST(AudioPathTest, HostThatDrainsOnEachMessageGetsEveryEventWithFewMessages)
+{
+    static Voice *speaking = nullptr;
+    static std::vector<Event> taken;
+    static int messages = 0;
+    taken.clear();
+    messages = 0;
+    HWND window = QVCreateWindow([](HWND, unsigned int msg, WPARAM, LPARAM) -> LRESULT {
+        if (msg == WM_APP && speaking) {
+            ++messages;
+            for (const Event &event : drain(*speaking))
+                taken.push_back(event);
+        }
+        return 0;
+    });
+    auto voice = makeVoice("fast-null");
+    ASSERT_TRUE(voice);
+    speaking = voice.get();
+    ASSERT_EQ(voice->setNotifyWindowMessage(window, WM_APP, 0, 0), kOk);
+    std::u16string text;
+    for (int i = 0; i < 30; ++i)
+        text += u"Every word of this text reaches the host. ";
+    ASSERT_EQ(voice->speak(text, kSpeakAsync | kSpeakIsNotXml, nullptr), kOk);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while ((taken.empty() || taken.back().id != kEventEndInputStream) &&
+           std::chrono::steady_clock::now() < deadline)
+        QVWaitAndDispatchMessages(100);
+    speaking = nullptr;
+    QVDestroyWindow(window);
+
+    const auto words = spokenWords(text, taken);
+    ASSERT_EQ(words.size(), 240u);
+    EXPECT_EQ(words.front(), u"Every");
+    EXPECT_EQ(words.back(), u"host");
+    ASSERT_FALSE(taken.empty());
+    EXPECT_EQ(taken.back().id, kEventEndInputStream) << "the end comes last";
+    EXPECT_LT(messages, int(taken.size()) / 2) << "events due together share a message";
 }
