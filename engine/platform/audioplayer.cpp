@@ -363,8 +363,10 @@ void AudioPlayer::emitDue(bool all)
     if (delivered) {
         m_unannounced = true;
         // A device heard in real time announces each word as it plays;
-        // otherwise the events of all the audio at hand go out together.
-        if (m_sink && m_sink->paced())
+        // otherwise the events of all the audio at hand go out together
+        // (and a host never waits long for them, however much audio comes).
+        if ((m_sink && m_sink->paced()) ||
+            std::chrono::steady_clock::now() - m_announced >= std::chrono::milliseconds(50))
             announce();
     }
 }
@@ -374,6 +376,7 @@ void AudioPlayer::announce()
     if (!m_unannounced)
         return;
     m_unannounced = false;
+    m_announced = std::chrono::steady_clock::now();
     m_delivery.deliveredAll();
 }
 

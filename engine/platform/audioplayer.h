@@ -114,6 +114,7 @@ private:
     std::deque<Scheduled> m_scheduled;
     bool m_draining = false; // nothing left to write; waiting for the device
     bool m_unannounced = false; // events delivered, deliveredAll() not yet called
+    std::chrono::steady_clock::time_point m_announced;
     std::chrono::steady_clock::time_point m_drainDeadline;
 
     std::thread m_thread;
