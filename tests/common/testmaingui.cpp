@@ -11,6 +11,9 @@
 int main(int argc, char **argv)
 {
     isolateTestHome();
+    // Widget tests never need a display, also when listed by test discovery.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Halvern"));
