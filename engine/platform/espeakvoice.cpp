@@ -80,26 +80,26 @@ public:
     {
         uint32_t start = 0;
         uint32_t length = 0;
-        if (!m_locator || !m_locator->locate(position, start, length))
-            return;
-        Event event;
-        event.id = kEventWordBoundary;
-        event.streamNumber = m_utterance.stream;
-        event.audioStreamOffset =
-            m_converter.outputByteOffset(m_pieceBase + uint64_t(std::max<int64_t>(0, sample)));
-        event.lParam = start;
-        event.wParam = length;
-        m_voice.m_player.event(m_utterance.generation, event);
+        if (m_locator && m_locator->locate(position, start, length))
+            queueRangeEvent(kEventWordBoundary, start, length, sample);
     }
 
     void sentence(int position, int64_t sample) override
     {
         uint32_t start = 0;
         uint32_t length = 0;
-        if (!m_locator || !m_locator->locateSentence(position, start, length))
-            return;
+        if (m_locator && m_locator->locateSentence(position, start, length))
+            queueRangeEvent(kEventSentenceBoundary, start, length, sample);
+    }
+
+    bool cancelled() override { return m_voice.cancelled(m_utterance.generation); }
+
+    // A word or sentence of the original text, due when the audio up to
+    // sample (of the current piece) has played.
+    void queueRangeEvent(int id, uint32_t start, uint32_t length, int64_t sample)
+    {
         Event event;
-        event.id = kEventSentenceBoundary;
+        event.id = id;
         event.streamNumber = m_utterance.stream;
         event.audioStreamOffset =
             m_converter.outputByteOffset(m_pieceBase + uint64_t(std::max<int64_t>(0, sample)));
@@ -107,8 +107,6 @@ public:
         event.wParam = length;
         m_voice.m_player.event(m_utterance.generation, event);
     }
-
-    bool cancelled() override { return m_voice.cancelled(m_utterance.generation); }
 
     void silence(int ms)
     {
