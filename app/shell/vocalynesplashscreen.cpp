@@ -13,7 +13,7 @@ VocalyneSplashScreen::VocalyneSplashScreen(const QPixmap &pixmap)
 QString VocalyneSplashScreen::productMessage()
 {
     return QStringLiteral("   Vocalyne 3.6.0 ")
-           + tr("Copyright 2026 The Vocalyne developers. Licensed under the GPL, version 3 or later.");
+           + tr("Free software under the GPL, version 3 or later");
 }
 
 bool VocalyneSplashScreen::event(QEvent *event)
