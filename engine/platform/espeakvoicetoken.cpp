@@ -64,6 +64,20 @@ const std::vector<std::shared_ptr<EspeakVoiceToken>> &EspeakVoiceToken::all()
         }
         std::sort(list.begin(), list.end(),
                   [](const auto &a, const auto &b) { return a->description() < b->description(); });
+        // Hosts take the first voice as the user's default, so the voice of
+        // the user's own language leads; the rest stay in name order.
+        const uint16_t ui = LanguageIds::fromEnvironment();
+        auto lead = std::find_if(list.begin(), list.end(),
+                                 [ui](const auto &t) { return t->languageId() == ui; });
+        if (lead == list.end())
+            lead = std::find_if(list.begin(), list.end(), [ui](const auto &t) {
+                return t->languageId() != 0 && (t->languageId() & 0x3FF) == (ui & 0x3FF);
+            });
+        if (lead == list.end())
+            lead = std::find_if(list.begin(), list.end(),
+                                [](const auto &t) { return t->info().language == "en-us"; });
+        if (lead != list.end())
+            std::rotate(list.begin(), lead, lead + 1);
         return list;
     }();
     return tokens;
