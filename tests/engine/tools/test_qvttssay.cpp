@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+// The command-line host, run as a user would: the voice list follows the
+// user's language, and every reported range is a word of the text.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+QStringList runSay(const QStringList &arguments, const QString &lang)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    env.remove(QStringLiteral("LANGUAGE"));
+    env.insert(QStringLiteral("LANG"), lang);
+    env.insert(QStringLiteral("VOCALYNE_AUDIO_OUTPUT"), QStringLiteral("fast-null"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(QVTTSSAY_PATH), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'),
+                                                                   Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+TEST(QvttssayTool, TheVoiceOfTheUsersLanguageLeadsTheList)
+{
+    const QStringList english = runSay({QStringLiteral("--list")}, QStringLiteral("C"));
+    ASSERT_GE(english.size(), 100);
+    EXPECT_EQ(english.first(), QStringLiteral("espeak-ng English (America)"));
+
+    const QStringList german = runSay({QStringLiteral("--list")}, QStringLiteral("de_DE.UTF-8"));
+    ASSERT_EQ(german.size(), english.size());
+    EXPECT_EQ(german.first(), QStringLiteral("espeak-ng German"));
+    // Only the leading voice moves; the others keep their order.
+    QStringList rest = german.mid(1);
+    EXPECT_TRUE(std::is_sorted(rest.begin(), rest.end()));
+}
+
+TEST(QvttssayTool, PrintsEachWordWithItsRangeAndTheEnd)
+{
+    const QString text = QStringLiteral("Naïve voices read überall.");
+    const QStringList lines = runSay({text}, QStringLiteral("C"));
+    ASSERT_EQ(lines.size(), 5);
+    for (int i = 0; i < 4; ++i) {
+        const QStringList parts = lines.at(i).split(QLatin1Char(' '));
+        ASSERT_EQ(parts.size(), 3) << lines.at(i).toStdString();
+        const int first = parts.at(0).toInt();
+        const int last = parts.at(1).toInt();
+        EXPECT_EQ(text.mid(first, last - first + 1), parts.at(2));
+    }
+    EXPECT_EQ(lines.last(), QStringLiteral("0 -1"));
+}
