@@ -66,6 +66,7 @@ public:
         m_piece = piece;
         m_locator = locator;
         m_pieceBase = m_inputSamples;
+        m_lastWordSample = 0;
     }
 
     void samples(const int16_t *data, int count) override
@@ -80,8 +81,18 @@ public:
     {
         uint32_t start = 0;
         uint32_t length = 0;
-        if (m_locator && m_locator->locate(position, start, length))
-            queueRangeEvent(kEventWordBoundary, start, length, sample);
+        if (!m_locator || !m_locator->locate(position, start, length))
+            return;
+        // Words spoken within the previous named word's stretch of audio
+        // share it out evenly, so each still lights up in turn.
+        const auto &skipped = m_locator->skippedWords();
+        const int64_t span = std::max<int64_t>(0, sample - m_lastWordSample);
+        for (size_t k = 0; k < skipped.size(); ++k) {
+            const int64_t at = m_lastWordSample + span * int64_t(k + 1) / int64_t(skipped.size() + 1);
+            queueRangeEvent(kEventWordBoundary, skipped[k].first, skipped[k].second, at);
+        }
+        queueRangeEvent(kEventWordBoundary, start, length, sample);
+        m_lastWordSample = sample;
     }
 
     void sentence(int position, int64_t sample) override
@@ -139,6 +150,7 @@ private:
     WordLocator *m_locator = nullptr;
     uint64_t m_inputSamples = 0;
     uint64_t m_pieceBase = 0;
+    int64_t m_lastWordSample = 0; // within the current piece
 };
 
 EspeakVoice::EspeakVoice()

@@ -90,10 +90,41 @@ bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
         return false;
     if (m_lastWord != size_t(-1) && from < m_lastWord)
         return false; // the synthesiser looked back; the host has moved on
+    m_skipped.clear();
+    if (m_lastWordEnd != size_t(-1) && m_lastWordEnd + 1 < from)
+        collectSkipped(m_lastWordEnd + 1, from);
     m_lastWord = from;
+    m_lastWordEnd = to;
 
     sourceRange(from, to, start, length);
     return length > 0;
+}
+
+void WordLocator::collectSkipped(size_t from, size_t to)
+{
+    // Blank-separated tokens strictly between the two named words; only
+    // tokens with letters or digits are words (a dash is not read).
+    const std::u32string &cps = m_piece.codePoints;
+    size_t k = from;
+    while (k < to) {
+        while (k < to && isBlank(cps[k]))
+            ++k;
+        size_t first = k;
+        while (k < to && !isBlank(cps[k]))
+            ++k;
+        size_t last = k;
+        while (first < last && isPunctuation(cps[first]))
+            ++first;
+        while (last > first && isPunctuation(cps[last - 1]))
+            --last;
+        if (first < last) {
+            uint32_t start = 0;
+            uint32_t length = 0;
+            sourceRange(first, last - 1, start, length);
+            if (length > 0)
+                m_skipped.emplace_back(start, length);
+        }
+    }
 }
 
 bool WordLocator::locateSentence(int position, uint32_t &start, uint32_t &length)

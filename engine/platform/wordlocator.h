@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace qvsp {
 
@@ -24,6 +26,11 @@ public:
     // start and length (UTF-16 units of the original text) when this is a
     // word not reported before.
     bool locate(int position, uint32_t &start, uint32_t &length);
+    // The words the synthesiser passed over silently since the last word it
+    // named (it speaks pairs such as "from the" as one dictionary entry and
+    // names only the first), as ranges of the original text; filled by the
+    // last successful locate().
+    const std::vector<std::pair<uint32_t, uint32_t>> &skippedWords() const { return m_skipped; }
     // The same for a sentence: from the position's word up to and with the
     // next full stop, question or exclamation mark (or the piece's end).
     bool locateSentence(int position, uint32_t &start, uint32_t &length);
@@ -32,7 +39,11 @@ private:
     void sourceRange(size_t from, size_t to, uint32_t &start, uint32_t &length) const;
 
     const SpeechPiece &m_piece;
+    void collectSkipped(size_t from, size_t to);
+
     size_t m_lastWord = size_t(-1);
+    size_t m_lastWordEnd = size_t(-1);
+    std::vector<std::pair<uint32_t, uint32_t>> m_skipped;
     size_t m_lastSentence = size_t(-1);
 };
 

@@ -50,7 +50,7 @@ TEST(MainWindowSpeak, CommandsReadTheCurrentDocumentWordByWord)
     ASSERT_NE(edit, nullptr);
     EXPECT_TRUE(edit->contextMenu()->actions().contains(
         window.mainWindowAction(QStringLiteral("actionSpeak_from_Cursor"))));
-    edit->setPlainText(QStringLiteral("Reading aloud through this main window works."));
+    edit->setPlainText(QStringLiteral("Reading from the main window works."));
     QStringList selections;
     QObject::connect(edit, &QTextEdit::selectionChanged, [&]() {
         if (edit->textCursor().hasSelection())
@@ -61,13 +61,11 @@ TEST(MainWindowSpeak, CommandsReadTheCurrentDocumentWordByWord)
     window.mainWindowAction(QStringLiteral("actionSpeak"))->trigger();
     EXPECT_EQ(status->currentMessage(), QStringLiteral("Speaking"));
     ASSERT_TRUE(waitFor([&]() { return status->currentMessage() == QStringLiteral("Ready"); }));
-    // (The synthesiser speaks some word pairs, such as "from the", as one
-    // dictionary entry with one word event; this text has none.)
-    EXPECT_EQ(selections,
-              QStringList({QStringLiteral("Reading"), QStringLiteral("aloud"),
-                           QStringLiteral("through"), QStringLiteral("this"),
-                           QStringLiteral("main"), QStringLiteral("window"),
-                           QStringLiteral("works")}));
+    // "from the" is one dictionary entry of the synthesiser; both words
+    // still light up.
+    EXPECT_EQ(selections, QStringList({QStringLiteral("Reading"), QStringLiteral("from"),
+                                       QStringLiteral("the"), QStringLiteral("main"),
+                                       QStringLiteral("window"), QStringLiteral("works")}));
     EXPECT_EQ(edit->textCursor().position(), 0);
 
     // Closing the tab being read stops the engine and forgets the editor.
