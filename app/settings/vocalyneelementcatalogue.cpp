@@ -39,8 +39,7 @@ QString VocalyneElementCatalogue::markupTemplate(const QSettings &settings, cons
     return value.canConvert<QString>() ? value.toString() : QString();
 }
 
-QString VocalyneElementCatalogue::fillTemplate(const QString &markupTemplate,
-                                               const QString &value)
+QString VocalyneElementCatalogue::fillTemplate(const QString &markupTemplate, const QString &value)
 {
     // Only the first placeholder is filled: a template is a fixed string
     // with one slot, and a "%" inside the value must stay as it is.

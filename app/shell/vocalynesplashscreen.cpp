@@ -4,16 +4,15 @@
 
 #include <QEvent>
 
-VocalyneSplashScreen::VocalyneSplashScreen(const QPixmap &pixmap)
-    : QSplashScreen(pixmap)
+VocalyneSplashScreen::VocalyneSplashScreen(const QPixmap &pixmap) : QSplashScreen(pixmap)
 {
     showMessage(productMessage(), Qt::AlignBottom, Qt::black);
 }
 
 QString VocalyneSplashScreen::productMessage()
 {
-    return QStringLiteral("   Vocalyne 3.6.0 ")
-           + tr("Free software under the GPL, version 3 or later");
+    return QStringLiteral("   Vocalyne 3.6.0 ") +
+           tr("Free software under the GPL, version 3 or later");
 }
 
 bool VocalyneSplashScreen::event(QEvent *event)

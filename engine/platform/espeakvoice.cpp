@@ -88,7 +88,8 @@ public:
         const auto &skipped = m_locator->skippedWords();
         const int64_t span = std::max<int64_t>(0, sample - m_lastWordSample);
         for (size_t k = 0; k < skipped.size(); ++k) {
-            const int64_t at = m_lastWordSample + span * int64_t(k + 1) / int64_t(skipped.size() + 1);
+            const int64_t at =
+                m_lastWordSample + span * int64_t(k + 1) / int64_t(skipped.size() + 1);
             queueRangeEvent(kEventWordBoundary, skipped[k].first, skipped[k].second, at);
         }
         queueRangeEvent(kEventWordBoundary, start, length, sample);

@@ -24,8 +24,8 @@ QStringList runSay(const QStringList &arguments, const QString &lang)
     process.start(QStringLiteral(QVTTSSAY_PATH), arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
-    return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'),
-                                                                   Qt::SkipEmptyParts);
+    return QString::fromUtf8(process.readAllStandardOutput())
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 } // namespace
