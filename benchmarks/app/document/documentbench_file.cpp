@@ -3,8 +3,8 @@
 //
 // Measures QVT2SDocument::read() and write() on a large speech document:
 // about 1,000,000 characters of text with 5,000 sections, 20,000 elements
-// and 1,000 bookmarks (about 3.4 MB). The file is built straight as XML so
-// that building it does not depend on the code being measured.
+// and 1,000 bookmarks (about 3.4 MB). The file is built straight as XML
+// (BenchDocument) so that building it does not depend on the code measured.
 //
 // documentbench_file [RUNS [FILE]]   RUNS defaults to 15; the generated document is
 // also saved as FILE when given (for profiling the reader on its own).
@@ -16,7 +16,8 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTextStream>
-#include <QXmlStreamWriter>
+
+#include "benchdocument.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,92 +28,12 @@ namespace {
 
 QByteArray largeDocument()
 {
-    const QString prose[] = {
-        QStringLiteral("The harbour woke slowly under a pale sky, and the first ferry sounded "
-                       "its horn twice before it left the pier."),
-        QStringLiteral("Mara read the letter again. Every sentence seemed to ask for a pause, "
-                       "as if the writer had stopped to breathe between the words."),
-        QStringLiteral("In the old library the clocks disagreed by a minute or two; nobody "
-                       "minded, because the books kept their own time & ignored <them>."),
-        QStringLiteral("By noon the market was loud with voices: fishmongers, children, a "
-                       "violinist who played the same waltz for anyone who listened."),
-    };
-    QString text;
-    for (int i = 0; i < 7700; ++i) {
-        if (i)
-            text += QLatin1Char('\n');
-        text += prose[i % 4];
-    }
-    const int length = int(text.size());
-    const int sections = 5000, elements = 20000, bookmarks = 1000;
-
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(1);
-    xml.writeStartElement(QStringLiteral("QVT2SDoc"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0.0"));
-    xml.writeStartElement(QStringLiteral("QVT2SGlobalVoice"));
-    xml.writeAttribute(QStringLiteral("enginetypeid"), QStringLiteral("3"));
-    xml.writeAttribute(QStringLiteral("voicename"), QStringLiteral("English (Great Britain)"));
-    xml.writeAttribute(QStringLiteral("voiceid"), QStringLiteral("-1"));
-    xml.writeAttribute(QStringLiteral("langid"), QStringLiteral("0"));
-    xml.writeAttribute(QStringLiteral("pitch"), QStringLiteral("100"));
-    xml.writeAttribute(QStringLiteral("speed"), QStringLiteral("100"));
-    xml.writeAttribute(QStringLiteral("volume"), QStringLiteral("100"));
-    xml.writeAttribute(QStringLiteral("pause"), QStringLiteral("670"));
-    xml.writeAttribute(QStringLiteral("highlight"), QStringLiteral("1"));
-    xml.writeAttribute(QStringLiteral("isxml"), QStringLiteral("1"));
-    xml.writeEndElement();
-
-    // Records spread evenly over the text, without overlapping.
-    xml.writeStartElement(QStringLiteral("QVT2SSpeechSections"));
-    const int sectionStride = length / sections;
-    for (int i = 0; i < sections; ++i) {
-        const int from = i * sectionStride;
-        xml.writeStartElement(QStringLiteral("QVT2SSpeechSection"));
-        xml.writeAttribute(QStringLiteral("fromchar"), QString::number(from));
-        xml.writeAttribute(QStringLiteral("tochar"), QString::number(from + sectionStride * 2 / 3));
-        xml.writeAttribute(QStringLiteral("enginetypeid"), QStringLiteral("3"));
-        xml.writeAttribute(QStringLiteral("voicename"), QStringLiteral("English (America)"));
-        xml.writeAttribute(QStringLiteral("voiceid"), QStringLiteral("-1"));
-        xml.writeAttribute(QStringLiteral("langid"), QStringLiteral("1033"));
-        xml.writeAttribute(QStringLiteral("pitch"), QString::number(80 + i % 60));
-        xml.writeAttribute(QStringLiteral("speed"), QString::number(90 + i % 40));
-        xml.writeAttribute(QStringLiteral("volume"), QStringLiteral("90"));
-        xml.writeAttribute(QStringLiteral("pause"), QStringLiteral("0"));
-        xml.writeAttribute(QStringLiteral("enabled"), QLatin1String(i % 5 ? "1" : "0"));
-        xml.writeEndElement();
-    }
-    xml.writeEndElement();
-
-    xml.writeStartElement(QStringLiteral("QVT2SSpeechElements"));
-    const int elementStride = length / elements;
-    for (int i = 0; i < elements; ++i) {
-        xml.writeStartElement(QStringLiteral("QVT2SSpeechElement"));
-        xml.writeAttribute(QStringLiteral("afterchar"), QString::number(i * elementStride));
-        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("pause"));
-        xml.writeAttribute(QStringLiteral("value"), QString::number(200 + 50 * (i % 8)));
-        xml.writeAttribute(QStringLiteral("enabled"), QStringLiteral("1"));
-        xml.writeEndElement();
-    }
-    xml.writeEndElement();
-
-    xml.writeStartElement(QStringLiteral("QVT2SSpeechBookmarks"));
-    const int bookmarkStride = length / bookmarks;
-    for (int i = 0; i < bookmarks; ++i) {
-        const int from = i * bookmarkStride + bookmarkStride / 4;
-        xml.writeStartElement(QStringLiteral("QVT2SSpeechBookmark"));
-        xml.writeAttribute(QStringLiteral("fromchar"), QString::number(from));
-        xml.writeAttribute(QStringLiteral("tochar"), QString::number(from + bookmarkStride / 2));
-        xml.writeAttribute(QStringLiteral("enabled"), QLatin1String(i % 3 ? "1" : "0"));
-        xml.writeEndElement();
-    }
-    xml.writeEndElement();
-
-    xml.writeTextElement(QStringLiteral("QVT2SContent"), text);
-    xml.writeEndElement();
-    return bytes;
+    BenchDocument::Shape shape;
+    shape.paragraphs = 7700; // about 1,000,000 characters of text
+    shape.sections = 5000;
+    shape.elements = 20000;
+    shape.bookmarks = 1000;
+    return BenchDocument::build(shape, QStringLiteral("espeak-ng English (Great Britain)"));
 }
 
 struct Timing
