@@ -40,9 +40,9 @@
  *  12 QVTTSStop                    24 SetMSSAPISpeakPunc
  *  13 QVTTSExportToFile            25 MSSAPIAddRemoveWord
  *
- * The export operations (13, 14, 15) and the lexicon operations (7, 8, 25)
- * are declared here with their final signatures; they arrive with the export
- * and lexicon work and are not exported by the library until then.
+ * The lexicon operations (7, 8, 25) are declared here with their final
+ * signatures; they arrive with the lexicon work and are not exported by the
+ * library until then.
  */
 
 #include "qvmessages.h"
@@ -73,7 +73,17 @@ extern "C" {
 /* Enumerations (all 32-bit; 0 is success in every result type)             */
 /* ------------------------------------------------------------------------ */
 
-typedef enum QVTTSVoiceEngineType {
+/* Enumerations a host passes in accept every 32-bit value (a text type of 2
+ * is plain text, an unknown engine type does nothing). In C++ they get a
+ * fixed 32-bit underlying type, so that such a value is a value of the type
+ * and not undefined behaviour; in C every enumeration holds any int. */
+#ifdef __cplusplus
+#define QVTTS_OPEN_ENUM(name) enum name : int32_t
+#else
+#define QVTTS_OPEN_ENUM(name) enum name
+#endif
+
+typedef QVTTS_OPEN_ENUM(QVTTSVoiceEngineType) {
     QVTTSEngineNone = -4,          /* no voice selected yet */
     QVTTSEngineEmptySlot = 0,      /* empty engine slot */
     QVTTSEngineFamily1 = 1,        /* not provided by this library */
@@ -82,7 +92,7 @@ typedef enum QVTTSVoiceEngineType {
     QVTTSEngineFamily4 = 4         /* not provided by this library */
 } QVTTSVoiceEngineType;
 
-typedef enum QVTTSTextType {
+typedef QVTTS_OPEN_ENUM(QVTTSTextType) {
     QVTTSTextPlain = 0,
     QVTTSTextXml = 1 /* speech XML markup; every other value is plain text */
 } QVTTSTextType;
@@ -166,7 +176,23 @@ typedef enum QVTTSStopReturnValue {
     QVTTSStopFailed = 6
 } QVTTSStopReturnValue;
 
-typedef enum QVTTSExportReturnValue { QVTTSExportSuccess = 0 } QVTTSExportReturnValue;
+/* Export results; the numbers of the failures speaking shares are the same
+ * as QVTTSSpeakReturnValue's. */
+typedef enum QVTTSExportReturnValue {
+    QVTTSExportSuccess = 0,
+    QVTTSExportZeroLengthText = 3,
+    QVTTSExportEngineInternalError = 7, /* not initialised, or no voice object */
+    QVTTSExportInvalidData = 9,         /* null voice name, text, file name or size */
+    QVTTSExportUnknownEncoding = 10,    /* no encoder for the stream format (TrueSpeech) */
+    QVTTSExportVoiceNotFound = 11,      /* no voice of that name */
+    QVTTSExportVoiceNotPresent = 13,    /* the voice could not be selected */
+    QVTTSExportOutOfMemory = 22,
+    QVTTSExportFileError = 30,     /* the file could not be created, written or put in place */
+    QVTTSExportBufferTooSmall = 31 /* *bufferSize holds the size the audio needs */
+} QVTTSExportReturnValue;
+
+/* Flags of QVTTSExportToFileEx (argument 15). */
+#define QVTTS_EXPORT_IN_PLACE 1
 
 typedef enum QVTTSParamInfoReturnValue {
     QVTTSParamInfoSuccess = 0,
@@ -402,32 +428,62 @@ QVTTS_EXPORT QVTTSResumeReturnValue QVTTSResume(QVTTSVoiceEngineType engineType,
 QVTTS_EXPORT QVTTSStopReturnValue QVTTSStop(QVTTSVoiceEngineType engineType, uint16_t language);
 
 /* ------------------------------------------------------------------------ */
-/* Export (13-15 arrive with the export work; not exported yet)              */
+/* Export                                                                    */
 /* ------------------------------------------------------------------------ */
 
-/* 19. Registers the export callback, called with (0, -1) when an export has
- * finished (after the export function returned). */
+/* 19. Registers the export callback (replaces any earlier one; null unsets).
+ * It is called on the host window's thread with (0, -1) once per export of
+ * engine type 3, successful or not, after the export function returned: the
+ * export posts QVTTS_EXPORT_MESSAGE (0, -1) to the host window, whose hooked
+ * procedure calls the callback. With InitQVTTSEngineEx3 the message reaches
+ * the window and no callback is called. */
 QVTTS_EXPORT void SetQVTTSOnExportCallBack(QVTTSExportCallBack callBack);
 
-/* 13. Renders text into the file outputFile; arguments 1-11 as QVTTSSpeak's
- * 2-12. */
+/* 13. Renders text into the WAV file outputFile (UTF-8 path), 22050 Hz
+ * 16-bit mono; arguments 1-11 as QVTTSSpeak's 2-12 with their rules (voice
+ * by exact name, pitch prefix, rate, volume, markup, the punctuation
+ * switch). Returns when the file is complete: rendering runs as fast as the
+ * synthesiser allows and streams to the file, whatever the text's length.
+ * The audio is written under a hidden partial name in the same folder
+ * ("." + file name + "." + process id + ".part") and replaces outputFile
+ * only when complete: a failed export leaves an existing file untouched
+ * and no partial file behind. Needs an initialised engine (7 otherwise); 0
+ * with nothing done for an engine type other than 3. Results:
+ * QVTTSExportReturnValue. attribute, language, the reserved integers and
+ * reserved3 are not read; the library keeps nothing of the caller's. */
 QVTTS_EXPORT QVTTSExportReturnValue QVTTSExportToFile(
     QVTTSVoiceEngineType engineType, const char *voiceName, int32_t attribute, uint16_t language,
     const char *text, int32_t pitch, int32_t rate, int32_t volume, int32_t reserved1,
     int32_t reserved2, QVTTSTextType textType, const char *outputFile, void *reserved3);
 
-/* 14. As QVTTSExportToFile with a stream format number. */
+/* 14. As QVTTSExportToFile in the stream format audioFormat of the audio
+ * format catalogue: PCM (4-39), A-law (41-48), u-law (49-56), MS ADPCM
+ * (57-64) as WAV files, GSM 6.10 (65-68) as WAV files of that encoding;
+ * TrueSpeech (40) and unknown numbers give 10 and write nothing.
+ * formatToken (may be null) is the format family of the catalogue row:
+ * "aiff" writes an AIFF file of 16 kHz 16-bit mono and "snd" an AU file of
+ * 8 kHz 16-bit mono whatever audioFormat says; other tokens follow
+ * audioFormat. flags: QVTTS_EXPORT_IN_PLACE writes straight at outputFile
+ * (for a caller's own intermediate that a reader follows while it grows:
+ * the header is brought up to date about every second of audio); removed
+ * again on failure. reserved4 is not read. */
 QVTTS_EXPORT QVTTSExportReturnValue QVTTSExportToFileEx(
     QVTTSVoiceEngineType engineType, const char *voiceName, int32_t attribute, uint16_t language,
     const char *text, int32_t pitch, int32_t rate, int32_t volume, int32_t reserved1,
     int32_t reserved2, QVTTSTextType textType, const char *outputFile, int16_t audioFormat,
-    const char *reservedText, int32_t reserved3, int32_t reserved4);
+    const char *formatToken, int32_t flags, int32_t reserved4);
 
-/* 15. Renders text into a caller's buffer of *bufferSize bytes. */
+/* 15. Renders text into the caller's buffer as the image of a WAV file in
+ * stream format audioFormat (-1: 22050 Hz 16-bit mono), with pitch, rate,
+ * volume and the other rules of QVTTSExportToFile. *bufferSize holds the
+ * buffer's room on entry and the image's size in bytes on return; when the
+ * image does not fit, the result is 31, *bufferSize holds the size needed
+ * and the buffer's content is not a complete file (a null buffer with size
+ * 0 asks for the size). value5 to value7 are not read. */
 QVTTS_EXPORT QVTTSExportReturnValue
 QVTTSExportToBuffer(QVTTSVoiceEngineType engineType, const char *voiceName, int32_t attribute,
                     uint16_t language, const char *text, char *buffer, int32_t *bufferSize,
-                    int32_t pitch, int32_t rate, int32_t volume, int32_t value4, int32_t value5,
+                    int32_t pitch, int32_t rate, int32_t volume, int32_t audioFormat, int32_t value5,
                     int32_t value6, int32_t value7, QVTTSTextType textType, void *reserved);
 
 /* ------------------------------------------------------------------------ */
