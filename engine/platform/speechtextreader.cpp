@@ -112,8 +112,16 @@ SpeechTextReader::SpeechTextReader(const std::u16string &text, bool xml) : m_tex
 
 bool SpeechTextReader::next(SpeechPiece &piece)
 {
-    while (m_ready.empty() && m_pos < m_text.size())
+    size_t checked = m_pos;
+    while (m_ready.empty() && m_pos < m_text.size() && !m_abandoned) {
         readSome();
+        if (m_cancelled && m_pos - checked >= 4096) {
+            checked = m_pos;
+            m_abandoned = (*m_cancelled)();
+        }
+    }
+    if (m_abandoned)
+        return false;
     if (m_ready.empty() && m_pos >= m_text.size()) {
         if (m_inPron) // an unclosed <pron>: its content is spoken as it stands
             finishPron(m_text.size(), m_text.size());
@@ -254,15 +262,19 @@ void SpeechTextReader::readTag()
     size_t end = begin + 1;
     for (; end < m_text.size(); ++end) {
         const char16_t c = m_text[end];
+        if (c == u'<') {
+            // A stray '<' in text, not a tag. Markup never holds a '<'
+            // inside a tag, not even in a quoted value, so no scan passes
+            // another '<' and reading stays linear in the text.
+            end = m_text.size();
+            break;
+        }
         if (quote) {
             if (c == quote)
                 quote = 0;
         } else if (c == u'"' || c == u'\'') {
             quote = c;
         } else if (c == u'>') {
-            break;
-        } else if (c == u'<') {
-            end = m_text.size(); // a stray '<' in text, not a tag
             break;
         }
     }
@@ -322,9 +334,13 @@ bool SpeechTextReader::parseTag(size_t begin, size_t end, Tag &tag) const
             ++i;
         std::u16string value;
         if (i < last && (m_text[i] == u'"' || m_text[i] == u'\'')) {
+            // The closing quote is looked for inside the tag only: a search
+            // through the rest of the text would make every tag cost as much
+            // as the text after it.
             const char16_t q = m_text[i++];
-            const size_t close = m_text.find(q, i);
-            const size_t stop = close == std::u16string::npos || close > last ? last : close;
+            size_t stop = i;
+            while (stop < last && m_text[stop] != q)
+                ++stop;
             value = m_text.substr(i, stop - i);
             i = stop + 1;
         } else {
@@ -350,17 +366,24 @@ void SpeechTextReader::applyTag(const Tag &tag, size_t begin, size_t end)
     if (known) {
         flush(false);
         if (tag.name[0] == '/') {
-            const std::string name = tag.name.substr(1);
-            for (size_t i = m_scopes.size(); i-- > 0;) {
-                if (m_scopes[i].first == name) {
-                    m_state = m_scopes[i].second;
-                    m_scopes.resize(i);
-                    break;
+            // The innermost open element of that name ends, and every
+            // element opened inside it with it.
+            const auto open = m_openScopes.find(tag.name.substr(1));
+            if (open != m_openScopes.end() && !open->second.empty()) {
+                const size_t i = open->second.back();
+                m_state = m_scopes[i].second;
+                for (size_t k = m_scopes.size(); k-- > i;) {
+                    std::vector<size_t> &indexes = m_openScopes[m_scopes[k].first];
+                    if (!indexes.empty() && indexes.back() == k)
+                        indexes.pop_back();
                 }
+                m_scopes.resize(i);
             }
         } else {
-            if (!tag.empty)
+            if (!tag.empty) {
+                m_openScopes[tag.name].push_back(m_scopes.size());
                 m_scopes.emplace_back(tag.name, m_state);
+            }
             applyState(tag);
         }
         m_current.state = m_state;

@@ -5,6 +5,8 @@
 #include "speechpiece.h"
 
 #include <deque>
+#include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,8 +25,13 @@ public:
     // text must outlive the reader.
     SpeechTextReader(const std::u16string &text, bool xml);
 
-    // The next piece; false at the end of the text.
+    // The next piece; false at the end of the text, or once cancelled.
     bool next(SpeechPiece &piece);
+
+    // Asked every few thousand characters while reading; true abandons the
+    // text, so that a stop never waits for a long stretch of markup that
+    // yields no piece. Must outlive the reader.
+    void setCancelCheck(const std::function<bool()> *cancelled) { m_cancelled = cancelled; }
 
     // Text pieces end at a sentence end once this long, at any blank once
     // kMaximumLength long, and anywhere at twice that. Every piece is a
@@ -59,6 +66,12 @@ private:
     size_t m_pos = 0;
     ProsodyState m_state;
     std::vector<std::pair<std::string, ProsodyState>> m_scopes;
+    // Per element name, where its open scopes sit in m_scopes (innermost
+    // last), so that an end tag finds its scope at once however many other
+    // elements are open.
+    std::map<std::string, std::vector<size_t>> m_openScopes;
+    const std::function<bool()> *m_cancelled = nullptr;
+    bool m_abandoned = false;
     SpeechPiece m_current;
     std::deque<SpeechPiece> m_ready;
     // Inside <pron sym="..."> ... </pron>: the content is replaced by sym.
