@@ -129,6 +129,22 @@ bool AudioPlayer::waitForRoom(uint64_t generation, uint64_t maxBytes)
     return !m_stop && m_generation == generation;
 }
 
+AudioPlayer::Room AudioPlayer::waitForRoom(uint64_t generation, uint64_t maxBytes,
+                                           std::chrono::milliseconds timeout)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (!m_stop && m_generation == generation && m_queuedBytes > maxBytes) {
+        if (m_playerWaiting)
+            m_cv.notify_one();
+        const bool room = m_roomCv.wait_for(lock, timeout, [&] {
+            return m_stop || m_generation != generation || m_queuedBytes <= maxBytes;
+        });
+        if (!room)
+            return Room::TimedOut;
+    }
+    return !m_stop && m_generation == generation ? Room::Available : Room::Purged;
+}
+
 bool AudioPlayer::isCurrent(uint64_t generation)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -54,6 +54,9 @@ public:
     // Blocks while more than maxBytes of audio wait to be played, until
     // the generation is purged or the player stops. False when purged.
     bool waitForRoom(uint64_t generation, uint64_t maxBytes);
+    // The same, giving up after timeout.
+    enum class Room { Available, Purged, TimedOut };
+    Room waitForRoom(uint64_t generation, uint64_t maxBytes, std::chrono::milliseconds timeout);
 
 private:
     struct Item

@@ -40,8 +40,10 @@ std::string trimmed(const char *text)
 
 EspeakEngine &EspeakEngine::instance()
 {
-    static EspeakEngine engine;
-    return engine;
+    // Never destroyed: voice threads of a host that exits without
+    // uninitialising may still synthesise while static objects go.
+    static EspeakEngine *engine = new EspeakEngine;
+    return *engine;
 }
 
 EspeakEngine::EspeakEngine()
@@ -83,7 +85,13 @@ HResult EspeakEngine::synthesize(const std::string &utf8, const SynthParams &par
 {
     if (!isAvailable())
         return kFail;
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex, std::try_to_lock);
+    if (!lock.owns_lock()) {
+        // Tell the running synthesis that it holds up another voice.
+        ++m_waiting;
+        lock.lock();
+        --m_waiting;
+    }
     if (params.voiceIdentifier != m_currentVoice || m_currentVoice.empty()) {
         const std::string wanted =
             params.voiceIdentifier.empty() ? std::string("en-us") : params.voiceIdentifier;

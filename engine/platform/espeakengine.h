@@ -5,6 +5,7 @@
 #include "speechplatform.h"
 #include "synthconsumer.h"
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -48,12 +49,15 @@ public:
 
     // Synthesises utf8 with params; blocks until done or cancelled.
     HResult synthesize(const std::string &utf8, const SynthParams &params, SynthConsumer &consumer);
+    // True while another call of synthesize() waits for the running one.
+    bool othersWaiting() const { return m_waiting.load() > 0; }
 
 private:
     EspeakEngine();
     void loadVoices();
 
     std::mutex m_mutex;
+    std::atomic<int> m_waiting{0};
     int m_sampleRate = 0;
     std::vector<EspeakVoiceInfo> m_voices;
     std::string m_currentVoice;

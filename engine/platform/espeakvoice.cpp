@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cmath>
 #include <cwchar>
+#include <functional>
 
 namespace qvsp {
 
@@ -24,6 +25,10 @@ constexpr double kWholeTone = 1.1224620483;
 // Synthesis starts a piece only while less than this is waiting to be
 // heard; more would only cost memory (a long text is hours of audio).
 constexpr double kAheadSeconds = 2.0;
+
+// Samples louder than this are speech; the quiet after the last of them in
+// a piece is its closing pause.
+constexpr int16_t kVoicedLevel = 200;
 
 bool looksLikeXml(const std::u16string &text)
 {
@@ -56,8 +61,9 @@ uint64_t bookmarkNumber(const std::u16string &name)
 class EspeakVoice::Synthesis : public SynthConsumer
 {
 public:
-    Synthesis(EspeakVoice &voice, const Utterance &utterance, AudioConverter &converter)
-        : m_voice(voice), m_utterance(utterance), m_converter(converter)
+    Synthesis(EspeakVoice &voice, const Utterance &utterance, AudioConverter &converter,
+              uint64_t aheadBytes)
+        : m_voice(voice), m_utterance(utterance), m_converter(converter), m_aheadBytes(aheadBytes)
     {
     }
 
@@ -67,14 +73,62 @@ public:
         m_locator = locator;
         m_pieceBase = m_inputSamples;
         m_lastWordSample = 0;
+        m_lastVoicedSample = 0;
+    }
+
+    // Words of the piece that the synthesiser never named (the end of a
+    // phrase it speaks as one, "it is" in "Yes it is.") share the audio
+    // from the last named word to the end of the piece's speech.
+    void finishPiece()
+    {
+        if (!m_locator || !m_piece || m_piece->phonemes || cancelled())
+            return;
+        const bool named = m_locator->anyWordNamed();
+        const auto rest = m_locator->remainingWords();
+        if (rest.empty())
+            return;
+        const int64_t end = std::max(m_lastVoicedSample, m_lastWordSample);
+        const int64_t span = end - m_lastWordSample;
+        // A named word owns the start of the stretch; without one, the
+        // first word starts it.
+        const int64_t shares = int64_t(rest.size()) + (named ? 1 : 0);
+        for (size_t k = 0; k < rest.size(); ++k) {
+            const int64_t share = int64_t(k) + (named ? 1 : 0);
+            queueRangeEvent(kEventWordBoundary, rest[k].first, rest[k].second,
+                            m_lastWordSample + span * share / shares);
+        }
     }
 
     void samples(const int16_t *data, int count) override
     {
+        // Where the piece's speech ends, before its closing pause.
+        for (int i = count; i-- > 0;) {
+            if (data[i] > kVoicedLevel || data[i] < -kVoicedLevel) {
+                m_lastVoicedSample = int64_t(m_inputSamples - m_pieceBase) + i + 1;
+                break;
+            }
+        }
         std::string bytes;
         m_converter.convert(data, size_t(count), bytes);
         m_voice.m_player.audio(m_utterance.generation, std::move(bytes));
         m_inputSamples += uint64_t(count);
+        waitForPlayback();
+    }
+
+    // Synthesis keeps only a little ahead of playback inside a piece too: a
+    // paused voice would otherwise hold a whole piece's audio (minutes of a
+    // spelled text). The synthesiser stays busy while this waits, so the
+    // wait ends as soon as another voice is queued for it: this piece then
+    // runs to its end and frees the synthesiser.
+    void waitForPlayback()
+    {
+        EspeakEngine &engine = EspeakEngine::instance();
+        for (;;) {
+            const AudioPlayer::Room room = m_voice.m_player.waitForRoom(
+                m_utterance.generation, m_aheadBytes, std::chrono::milliseconds(50));
+            if (room != AudioPlayer::Room::TimedOut || engine.othersWaiting())
+                return;
+        }
     }
 
     void word(int position, int, int64_t sample) override
@@ -151,7 +205,9 @@ private:
     WordLocator *m_locator = nullptr;
     uint64_t m_inputSamples = 0;
     uint64_t m_pieceBase = 0;
-    int64_t m_lastWordSample = 0; // within the current piece
+    int64_t m_lastWordSample = 0;   // within the current piece
+    int64_t m_lastVoicedSample = 0; // within the current piece
+    uint64_t m_aheadBytes = 0;
 };
 
 EspeakVoice::EspeakVoice()
@@ -195,6 +251,8 @@ HResult EspeakVoice::setNotifyWindowMessage(HWND window, unsigned int msg, WPARA
     m_message = msg;
     m_wParam = wParam;
     m_lParam = lParam;
+    m_notifyPending = false;
+    m_windowGone = false;
     return kOk;
 }
 
@@ -364,6 +422,7 @@ HResult EspeakVoice::getEvents(uint32_t count, Event *events, uint32_t *fetched)
     if (!fetched && count != 1)
         return kPointer;
     std::lock_guard<std::mutex> lock(m_mutex);
+    m_notifyPending = false; // the host listens: new events get a message again
     uint32_t taken = 0;
     while (taken < count && !m_events.empty()) {
         events[taken++] = std::move(m_events.front());
@@ -407,8 +466,18 @@ void EspeakVoice::deliver(const Event &event, uint64_t generation)
         default:
             break;
         }
-        if (m_queuedInterest & m_interest & eventBit(event.id)) {
-            m_events.push_back(event);
+        if (m_interest & eventBit(event.id)) {
+            if ((m_queuedInterest & eventBit(event.id)) && !m_windowGone) {
+                if (m_events.size() >= kMaxQueuedEvents) {
+                    // Nobody takes them: the oldest go, but a host that
+                    // comes back still learns where its texts ended.
+                    const auto old = std::find_if(m_events.begin(), m_events.end(), [](const Event &e) {
+                        return e.id != kEventEndInputStream;
+                    });
+                    m_events.erase(old == m_events.end() ? m_events.begin() : old);
+                }
+                m_events.push_back(event);
+            }
             m_announce = true;
         }
         if (event.id == kEventEndInputStream)
@@ -431,13 +500,25 @@ void EspeakVoice::deliveredAll()
         if (!m_announce)
             return;
         m_announce = false;
+        // One message waits unanswered already: a host that does not take
+        // events (an unhooked window) gets no flood of messages.
+        if (m_notifyPending || !m_window || m_windowGone)
+            return;
+        m_notifyPending = true;
         window = m_window;
         message = m_message;
         wParam = m_wParam;
         lParam = m_lParam;
     }
-    if (window)
-        QVPostMessage(window, message, wParam, lParam);
+    if (!QVPostMessage(window, message, wParam, lParam)) {
+        // The window is gone, and with it whoever took the events.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (window == m_window) {
+            m_windowGone = true;
+            m_notifyPending = false;
+            m_events.clear();
+        }
+    }
 }
 
 bool EspeakVoice::cancelled(uint64_t generation) const
@@ -467,10 +548,14 @@ void EspeakVoice::synthesize(const Utterance &utterance)
     const uint64_t generation = utterance.generation;
     m_player.beginStream(generation, utterance.stream, utterance.output, utterance.format);
     AudioConverter converter(engine.sampleRate(), utterance.format);
-    Synthesis synthesis(*this, utterance, converter);
     const uint64_t ahead = uint64_t(kAheadSeconds * utterance.format.bytesPerSecond());
+    Synthesis synthesis(*this, utterance, converter, ahead);
 
     SpeechTextReader reader(utterance.text, utterance.xml);
+    // A stop or the voice's end must not wait for a long stretch of markup
+    // to be read.
+    const std::function<bool()> readingCancelled = [&] { return cancelled(generation); };
+    reader.setCancelCheck(&readingCancelled);
     SpeechPiece piece;
     while (!cancelled(generation) && reader.next(piece)) {
         if (!m_player.waitForRoom(generation, ahead))
@@ -502,6 +587,7 @@ void EspeakVoice::synthesize(const Utterance &utterance)
             WordLocator locator(piece);
             synthesis.startPiece(&piece, &locator);
             engine.synthesize(piece.utf8(), params, synthesis);
+            synthesis.finishPiece();
             synthesis.startPiece(nullptr, nullptr);
             break;
         }

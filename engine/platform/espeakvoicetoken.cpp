@@ -45,7 +45,9 @@ HResult EspeakVoiceToken::getStringValue(const std::u16string &name, std::u16str
 
 const std::vector<std::shared_ptr<EspeakVoiceToken>> &EspeakVoiceToken::all()
 {
-    static const std::vector<std::shared_ptr<EspeakVoiceToken>> tokens = [] {
+    // Never destroyed: voice threads of a host that exits without
+    // uninitialising may still look voices up while static objects go.
+    static const auto *tokens = new std::vector<std::shared_ptr<EspeakVoiceToken>>([] {
         std::vector<std::shared_ptr<EspeakVoiceToken>> list;
         const auto &voices = EspeakEngine::instance().voices();
         // Two voices may share a name; the identifier (unique) then tells
@@ -79,8 +81,8 @@ const std::vector<std::shared_ptr<EspeakVoiceToken>> &EspeakVoiceToken::all()
         if (lead != list.end())
             std::rotate(list.begin(), lead, lead + 1);
         return list;
-    }();
-    return tokens;
+    }());
+    return *tokens;
 }
 
 std::shared_ptr<EspeakVoiceToken> EspeakVoiceToken::defaultToken()

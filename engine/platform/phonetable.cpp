@@ -57,14 +57,14 @@ bool isMnemonicCharacter(char c)
 
 const PhoneTable &PhoneTable::americanEnglish()
 {
-    static const PhoneTable table(AmericanEnglish);
-    return table;
+    static const PhoneTable *table = new PhoneTable(AmericanEnglish); // outlives voice threads
+    return *table;
 }
 
 const PhoneTable &PhoneTable::mnemonics()
 {
-    static const PhoneTable table(Mnemonics);
-    return table;
+    static const PhoneTable *table = new PhoneTable(Mnemonics); // outlives voice threads
+    return *table;
 }
 
 const PhoneTable *PhoneTable::forLanguage(uint16_t language)

@@ -37,6 +37,9 @@ inline bool succeeded(HResult hr)
     return hr >= 0;
 }
 
+// Events a voice keeps for a host that does not take them.
+constexpr size_t kMaxQueuedEvents = 65536;
+
 // Speak flags.
 constexpr uint32_t kSpeakAsync = 1;
 constexpr uint32_t kSpeakPurgeBeforeSpeak = 2;
@@ -162,12 +165,17 @@ class Voice
 public:
     virtual ~Voice() = default;
 
-    // Posts msg (wParam, lParam) to window when events have been queued;
+    // Posts msg (wParam, lParam) to window when wanted events have come;
     // events that fall due together share one message, so the host takes
-    // every waiting event on it.
+    // every waiting event on it. No further message is posted until the
+    // host has called getEvents. When the window no longer exists, events
+    // are no longer queued (nobody could take them) until this is called
+    // again.
     virtual HResult setNotifyWindowMessage(HWND window, unsigned int msg, WPARAM wParam,
                                            LPARAM lParam) = 0;
-    // Which events are wanted, and which of them are queued.
+    // Which events are wanted, and which of them are queued. The queue
+    // holds at most kMaxQueuedEvents; beyond that the oldest events that
+    // are not the end of a text are dropped.
     virtual HResult setInterest(uint64_t interest, uint64_t queued) = 0;
 
     virtual HResult getVoice(VoiceTokenPtr &token) = 0;

@@ -28,7 +28,9 @@ struct Cache
     off_t size = -1;
     std::vector<std::tuple<uint16_t, std::u32string, std::vector<uint16_t>>> entries;
 };
-Cache g_cache;
+// Never destroyed: voice threads of a host that exits without
+// uninitialising may still apply the lexicon while static objects go.
+Cache &g_cache = *new Cache;
 
 void makeFolders(const std::string &path)
 {

@@ -97,7 +97,18 @@ bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
     m_lastWordEnd = to;
 
     sourceRange(from, to, start, length);
+    m_reportedEnd = std::max(m_reportedEnd, start + length);
     return length > 0;
+}
+
+std::vector<std::pair<uint32_t, uint32_t>> WordLocator::remainingWords()
+{
+    m_skipped.clear();
+    const size_t from = m_lastWordEnd == size_t(-1) ? 0 : m_lastWordEnd + 1;
+    if (from < m_piece.codePoints.size())
+        collectSkipped(from, m_piece.codePoints.size());
+    m_lastWord = m_lastWordEnd = m_piece.codePoints.size();
+    return std::move(m_skipped);
 }
 
 void WordLocator::collectSkipped(size_t from, size_t to)
@@ -121,8 +132,13 @@ void WordLocator::collectSkipped(size_t from, size_t to)
             uint32_t start = 0;
             uint32_t length = 0;
             sourceRange(first, last - 1, start, length);
-            if (length > 0)
+            // Code points that share their source (a pronunciation's
+            // phonemes all stand for the words they replace) are reported
+            // once.
+            if (length > 0 && start >= m_reportedEnd) {
                 m_skipped.emplace_back(start, length);
+                m_reportedEnd = start + length;
+            }
         }
     }
 }

@@ -31,6 +31,13 @@ public:
     // names only the first), as ranges of the original text; filled by the
     // last successful locate().
     const std::vector<std::pair<uint32_t, uint32_t>> &skippedWords() const { return m_skipped; }
+    // The words after the last one named (all of them when none was): the
+    // synthesiser speaks a phrase's last words ("it is", "a row") without
+    // naming them, and the piece ends before a later named word could
+    // bring them along.
+    std::vector<std::pair<uint32_t, uint32_t>> remainingWords();
+    // True once locate() has named a word of this piece.
+    bool anyWordNamed() const { return m_lastWord != size_t(-1); }
     // The same for a sentence: from the position's word up to and with the
     // next full stop, question or exclamation mark (or the piece's end).
     bool locateSentence(int position, uint32_t &start, uint32_t &length);
@@ -41,6 +48,7 @@ private:
     const SpeechPiece &m_piece;
     void collectSkipped(size_t from, size_t to);
 
+    uint32_t m_reportedEnd = 0; // source index after the last range reported
     size_t m_lastWord = size_t(-1);
     size_t m_lastWordEnd = size_t(-1);
     std::vector<std::pair<uint32_t, uint32_t>> m_skipped;

@@ -9,13 +9,29 @@
 #include "qvttstext.h"
 #include "qvttsvoicedescription.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 QVTTSEngine &QVTTSEngine::instance()
 {
-    static QVTTSEngine engine;
-    return engine;
+    // Never destroyed, so that a host's own static objects may still call
+    // the library while the process ends, in whatever order they go; the
+    // voice's threads are stopped at exit instead (stopAtExit).
+    static QVTTSEngine *engine = new QVTTSEngine;
+    return *engine;
+}
+
+void QVTTSEngine::stopAtExit()
+{
+    // Runs before every static object constructed before the first voice
+    // is destroyed, and the platform's own process-wide objects are never
+    // destroyed, so the voice's threads end while all they use still exists.
+    QVTTSEngine &engine = instance();
+    engine.m_exiting = true;
+    engine.m_selectedToken.reset();
+    engine.m_voice.reset();
+    engine.m_output.reset();
 }
 
 QVTTSEngine::~QVTTSEngine()
@@ -43,7 +59,7 @@ const InitQVTTSEngineReturnValueEx &QVTTSEngine::initialise(HWND window, bool ho
         m_hookedWindow = window;
     }
 
-    startPlatform();
+    startPlatform(hook && window);
 
     // The catalogue is appended to, never emptied: a host initialising twice
     // sees its voices twice.
@@ -58,7 +74,7 @@ const InitQVTTSEngineReturnValueEx &QVTTSEngine::initialise(HWND window, bool ho
     return m_slotTable;
 }
 
-void QVTTSEngine::startPlatform()
+void QVTTSEngine::startPlatform(bool hooked)
 {
     // A second initialisation starts from a fresh voice; the old one's
     // queued speech ends with it.
@@ -70,7 +86,15 @@ void QVTTSEngine::startPlatform()
 
     qvsp::HResult hr = qvsp::kOk;
     try {
-        m_voice = qvsp::createVoice(&hr);
+        if (this == &instance()) {
+            // A host that ends without UninitQVTTSEngine still must not
+            // leave the voice's threads running into static destruction.
+            static const bool stopsAtExit = std::atexit(&QVTTSEngine::stopAtExit) == 0;
+            (void)stopsAtExit;
+        }
+        // No new threads once the process has begun to end.
+        if (!m_exiting)
+            m_voice = qvsp::createVoice(&hr);
     } catch (...) {
         // No thread or no memory for the voice: the same as no voice.
         hr = qvsp::kFail;
@@ -91,7 +115,11 @@ void QVTTSEngine::startPlatform()
         m_output.reset();
 
     const qvsp::HResult notifyHr = m_voice->setNotifyWindowMessage(m_window, WM_APP, 0, 0);
-    const qvsp::HResult interestHr = m_voice->setInterest(qvsp::kAllTtsEvents, qvsp::kAllTtsEvents);
+    // Events are queued only where our window procedure takes them: an
+    // unhooked window gets the bare notification, and a queue that nobody
+    // drains would grow for as long as the voice speaks.
+    const qvsp::HResult interestHr =
+        m_voice->setInterest(qvsp::kAllTtsEvents, hooked ? qvsp::kAllTtsEvents : 0);
     const bool notifying = qvsp::succeeded(notifyHr) && qvsp::succeeded(interestHr);
     m_slotTable = QVTTSSlotTable::make(notifying ? QVTTSInitReady : QVTTSInitNoNotifications);
 }

@@ -45,13 +45,29 @@ public:
     QVTTSResumeReturnValue resume(int32_t engineType);
     QVTTSStopReturnValue stop(int32_t engineType);
 
+    // Exports (qvttsengineexport.cpp): render into a file or a buffer, then
+    // post the export message (0, -1) to the host window.
+    QVTTSExportReturnValue exportToFile(int32_t engineType, const char *voiceName,
+                                        const char *text, int32_t pitch, int32_t rate,
+                                        int32_t volume, int32_t textType, const char *outputFile,
+                                        int audioFormat, const char *formatToken, int32_t flags);
+    QVTTSExportReturnValue exportToBuffer(int32_t engineType, const char *voiceName,
+                                          const char *text, char *buffer, int32_t *bufferSize,
+                                          int32_t pitch, int32_t rate, int32_t volume,
+                                          int32_t audioFormat, int32_t textType);
+
     // The procedure that replaces the host window's.
     static LRESULT hookProcedure(HWND window, unsigned int msg, WPARAM wParam, LPARAM lParam);
+
+    // Ends the process-wide engine's speech and threads; registered with
+    // atexit when its first voice is made.
+    static void stopAtExit();
 
 private:
     LRESULT windowProcedure(HWND window, unsigned int msg, WPARAM wParam, LPARAM lParam);
     void drainEvents();
-    void startPlatform();
+    void postExportCompletion();
+    void startPlatform(bool hooked);
 
     HWND m_window = nullptr;
     HWND m_hookedWindow = nullptr;
@@ -75,4 +91,5 @@ private:
     uint32_t m_lastQueuedStream = 0;
     uint32_t m_discardThrough = 0;
     bool m_draining = false;
+    bool m_exiting = false;
 };
