@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+//
+// The OCR dialog's "tesseract" program: `tesseract IMAGE OUTPUTBASE -l LANG`
+// writes the recognised text of every page, in UTF-8, to standard output.
+#include "ocrcommandline.h"
+#include "ocrimagepages.h"
+#include "ocrlog.h"
+#include "tesseractadapter.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <allheaders.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // Leptonica's own warnings would only clutter the caller's error stream.
+    setMsgSeverity(L_SEVERITY_ERROR);
+
+    const OcrCommandLine line = OcrCommandLine::parse(app.arguments().mid(1));
+    OcrLog log;
+    TesseractAdapter adapter(&log);
+
+    if (line.valid() && !std::getenv("OMP_THREAD_LIMIT")) {
+        // Several pages are recognised side by side, one thread each. The
+        // recogniser's own OpenMP threads would then compete with them for
+        // the same cores, and the OpenMP runtime reads its limit only when
+        // the process starts: start again with the limit set.
+        const OcrImagePages pages(line.imagePath());
+        if (pages.isOpen() && adapter.threadCountFor(pages.pageCount()) > 1) {
+            setenv("OMP_THREAD_LIMIT", "1", 1);
+            execv("/proc/self/exe", argv);
+            // Not fatal: go on with the limits as they are.
+        }
+    }
+
+    const int code = adapter.run(line, [](const QByteArray &text) {
+        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+        std::fflush(stdout);
+    });
+    if (!line.valid())
+        std::fprintf(stderr, "%s\n", line.error().toLocal8Bit().constData());
+    return code;
+}
