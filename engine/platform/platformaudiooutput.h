@@ -41,8 +41,8 @@ public:
     bool isPaced() const { return m_kind == Pulse || m_kind == Null; }
     const std::string &folder() const { return m_folder; }
     // A sink that plays into this output. A pulse output whose server does
-    // not answer gives a real-time null sink.
-    std::unique_ptr<AudioSink> createSink() const;
+    // not answer gives a real-time null sink. Export outputs make their own.
+    virtual std::unique_ptr<AudioSink> createSink() const;
     // Whether a sink made for other serves this output as well.
     bool sharesSinkWith(const PlatformAudioOutput &other) const;
     // Memory outputs: the buffer their sink fills.

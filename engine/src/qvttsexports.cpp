@@ -148,6 +148,53 @@ QVTTS_EXPORT void SetQVTTSOnExportCallBack(QVTTSExportCallBack callBack)
     QVTTSEngine::instance().setExportCallBack(callBack);
 }
 
+QVTTS_EXPORT QVTTSExportReturnValue QVTTSExportToFile(QVTTSVoiceEngineType engineType,
+                                                     const char *voiceName, int32_t, uint16_t,
+                                                     const char *text, int32_t pitch, int32_t rate,
+                                                     int32_t volume, int32_t, int32_t,
+                                                     QVTTSTextType textType,
+                                                     const char *outputFile, void *)
+{
+    return guarded(
+        [&] {
+            return QVTTSEngine::instance().exportToFile(engineType, voiceName, text, pitch, rate,
+                                                        volume, textType, outputFile, 22, nullptr,
+                                                        0);
+        },
+        QVTTSExportEngineInternalError, QVTTSExportOutOfMemory);
+}
+
+QVTTS_EXPORT QVTTSExportReturnValue QVTTSExportToFileEx(
+    QVTTSVoiceEngineType engineType, const char *voiceName, int32_t, uint16_t, const char *text,
+    int32_t pitch, int32_t rate, int32_t volume, int32_t, int32_t, QVTTSTextType textType,
+    const char *outputFile, int16_t audioFormat, const char *formatToken, int32_t flags, int32_t)
+{
+    return guarded(
+        [&] {
+            return QVTTSEngine::instance().exportToFile(engineType, voiceName, text, pitch, rate,
+                                                        volume, textType, outputFile, audioFormat,
+                                                        formatToken, flags);
+        },
+        QVTTSExportEngineInternalError, QVTTSExportOutOfMemory);
+}
+
+QVTTS_EXPORT QVTTSExportReturnValue QVTTSExportToBuffer(QVTTSVoiceEngineType engineType,
+                                                       const char *voiceName, int32_t, uint16_t,
+                                                       const char *text, char *buffer,
+                                                       int32_t *bufferSize, int32_t pitch,
+                                                       int32_t rate, int32_t volume,
+                                                       int32_t audioFormat, int32_t, int32_t,
+                                                       int32_t, QVTTSTextType textType, void *)
+{
+    return guarded(
+        [&] {
+            return QVTTSEngine::instance().exportToBuffer(engineType, voiceName, text, buffer,
+                                                          bufferSize, pitch, rate, volume,
+                                                          audioFormat, textType);
+        },
+        QVTTSExportEngineInternalError, QVTTSExportOutOfMemory);
+}
+
 QVTTS_EXPORT QVTTSVoiceInfoReturnValue GetQVTTSVoice(int32_t index,
                                                      QVTTSVoiceEngineType *engineType, char *name,
                                                      int32_t *nameLength, int32_t *attribute,
