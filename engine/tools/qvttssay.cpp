@@ -13,12 +13,110 @@
 #include <iostream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-std::string g_handedOver;         // the text as the voice receives it
-std::vector<size_t> g_unitToByte; // UTF-16 unit index -> byte offset in g_handedOver
+// The text as the voice receives it, and where its UTF-16 units start in it.
+// The engine reads every byte that is not part of a valid UTF-8 sequence as
+// one replacement character, so positions after a bad byte count it as one
+// unit; the index follows the same rule. It keeps one entry per 1024 units
+// rather than one per unit, so a long text costs little more than itself.
+class UnitIndex
+{
+public:
+    void reset(std::string text)
+    {
+        m_text = std::move(text);
+        m_checkpoints.clear();
+        size_t unit = 0;
+        for (size_t byte = 0; byte < m_text.size();) {
+            size_t units = 0;
+            const size_t bytes = step(byte, units);
+            for (size_t u = unit; u < unit + units; ++u) {
+                if (u % kStride == 0)
+                    m_checkpoints.push_back({unit, byte});
+            }
+            unit += units;
+            byte += bytes;
+        }
+        m_units = unit;
+    }
+
+    // The text of units first..last, as the engine read it (bad bytes as
+    // U+FFFD); empty when the range is not inside the text.
+    std::string word(size_t first, size_t last) const
+    {
+        std::string out;
+        if (first > last || last >= m_units)
+            return out;
+        const Checkpoint &from = m_checkpoints[first / kStride];
+        size_t unit = from.unit;
+        size_t byte = from.byte;
+        while (byte < m_text.size() && unit <= last) {
+            size_t units = 0;
+            const size_t bytes = step(byte, units);
+            if (unit + units > first) { // the code point holds a unit of the range
+                if (units == 1 && bytes == 1 && static_cast<unsigned char>(m_text[byte]) >= 0x80)
+                    out += "\xEF\xBF\xBD";
+                else
+                    out.append(m_text, byte, bytes);
+            }
+            unit += units;
+            byte += bytes;
+        }
+        return out;
+    }
+
+private:
+    static constexpr size_t kStride = 1024;
+    struct Checkpoint
+    {
+        size_t unit;
+        size_t byte; // where the code point holding that unit starts
+    };
+
+    // The bytes of the code point at byte and its UTF-16 units: a valid
+    // sequence whole, anything else one byte as one unit.
+    size_t step(size_t byte, size_t &units) const
+    {
+        const auto *b = reinterpret_cast<const unsigned char *>(m_text.data()) + byte;
+        const size_t left = m_text.size() - byte;
+        units = 1;
+        size_t extra = 0;
+        char32_t cp = 0;
+        char32_t minimum = 0;
+        if (b[0] < 0x80)
+            return 1;
+        if ((b[0] & 0xE0) == 0xC0) {
+            extra = 1, cp = b[0] & 0x1F, minimum = 0x80;
+        } else if ((b[0] & 0xF0) == 0xE0) {
+            extra = 2, cp = b[0] & 0x0F, minimum = 0x800;
+        } else if ((b[0] & 0xF8) == 0xF0) {
+            extra = 3, cp = b[0] & 0x07, minimum = 0x10000;
+        } else {
+            return 1;
+        }
+        if (extra >= left)
+            return 1;
+        for (size_t k = 1; k <= extra; ++k) {
+            if ((b[k] & 0xC0) != 0x80)
+                return 1;
+            cp = (cp << 6) | (b[k] & 0x3F);
+        }
+        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return 1;
+        units = cp >= 0x10000 ? 2 : 1;
+        return extra + 1;
+    }
+
+    std::string m_text;
+    std::vector<Checkpoint> m_checkpoints; // one per kStride units
+    size_t m_units = 0;
+};
+
+UnitIndex g_index;
 bool g_done = false;
 
 void usage(FILE *to)
@@ -28,32 +126,11 @@ void usage(FILE *to)
                "                [--pitch PERCENT] [--xml] [--punctuation] [--format N] [TEXT...]\n"
                "Speaks TEXT (or standard input) and prints each word event as\n"
                "\"first last word\" (UTF-16 positions in the text as handed to the\n"
-               "voice, pitch markup included), then \"0 -1\" at the end.\n"
+               "voice, pitch markup included; bytes that are not UTF-8 count as one\n"
+               "replacement character each), then \"0 -1\" at the end.\n"
                "VOCALYNE_AUDIO_OUTPUT chooses the output (pulse, null, fast-null,\n"
                "capture:DIR).\n",
                to);
-}
-
-// Maps UTF-16 positions back to bytes of the UTF-8 text, so that a word
-// event can be printed with the word it names.
-void indexUnits(const std::string &text)
-{
-    g_unitToByte.clear();
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80         ? 1
-                        : (lead >> 5) == 6  ? 2
-                        : (lead >> 4) == 14 ? 3
-                        : (lead >> 3) == 30 ? 4
-                                            : 1;
-        if (i + length > text.size())
-            length = 1;
-        g_unitToByte.push_back(i);
-        if (length == 4)
-            g_unitToByte.push_back(i); // the second half of a surrogate pair
-        i += length;
-    }
-    g_unitToByte.push_back(text.size());
 }
 
 void onWord(int first, int last)
@@ -62,11 +139,9 @@ void onWord(int first, int last)
         std::printf("%d %d\n", first, last);
         g_done = true;
     } else {
-        std::string word;
-        if (first >= 0 && last >= first && size_t(last) + 1 < g_unitToByte.size()) {
-            const size_t from = g_unitToByte[size_t(first)];
-            word = g_handedOver.substr(from, g_unitToByte[size_t(last) + 1] - from);
-        }
+        const std::string word = first >= 0 && last >= first
+                                     ? g_index.word(size_t(first), size_t(last))
+                                     : std::string();
         std::printf("%d %d %s\n", first, last, word.c_str());
     }
     std::fflush(stdout);
@@ -180,11 +255,12 @@ int main(int argc, char **argv)
 
     // The positions the engine reports count the pitch markup it puts in
     // front, so the printed words are taken from the same string.
-    g_handedOver = pitch != -1 ? pitchMarkup(pitch) + text : text;
-    indexUnits(g_handedOver);
     const int result =
         QVTTSSpeak(window, QVTTSEngineSpeechPlatform, voice.c_str(), -1, 0, text.c_str(), pitch,
                    rate, volume, 0, 0, textType, static_cast<int16_t>(format));
+    // The text is kept once, in the index.
+    g_index.reset(pitch != -1 ? pitchMarkup(pitch) + text : std::move(text));
+    std::string().swap(text);
     if (result != QVTTSSpeakSuccess) {
         std::fprintf(stderr, "qvttssay: speaking failed with result %d\n", result);
         UninitQVTTSEngine();
