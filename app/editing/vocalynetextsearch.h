@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTextCursor>
+#include <QTextDocument>
+
+/// Plain-text search and replacement on a text document, free of widgets.
+/// Matching is the document's own find (QTextDocument::find): no match runs
+/// across a paragraph end, "whole words" means no letter or digit touches
+/// the match on either side.
+///
+/// Replacing keeps the text cursors of the document (which carry the speech
+/// entities' positions) on the text they belonged to: a cursor at the start
+/// of a match stays at the start of the replacement, one at its end moves to
+/// the end of the replacement, and a cursor on a character inside the match
+/// stays on the corresponding character of the replacement as far as the
+/// replacement reaches.
+class VocalyneTextSearch
+{
+public:
+    struct Options
+    {
+        bool matchCase = false;
+        bool wholeWords = false;
+        bool searchUp = false;
+    };
+
+    static QTextDocument::FindFlags findFlags(const Options &options);
+
+    /// The next match of text after from's selection (before it when searching
+    /// up); a null cursor when there is none or text is empty.
+    static QTextCursor find(const QTextDocument *document, const QString &text,
+                            const QTextCursor &from, const Options &options);
+
+    /// Replaces the text that match selects by replacement and leaves match
+    /// after the inserted text. With fine set, every character of the match
+    /// is replaced on its own (slower, but a cursor inside the match keeps
+    /// its character, see above); otherwise only positions at the match's
+    /// start and end are kept.
+    static void replace(QTextCursor &match, const QString &replacement, bool fine = false);
+
+    /// Replaces every match of text in the whole document, from its start
+    /// and forwards (the direction option is ignored, so "all" always means
+    /// all), as one undo step. Each search continues after the text just
+    /// inserted, so every match present before the call is replaced exactly
+    /// once. innerPositions: ascending positions of cursors that must keep
+    /// their character when they fall inside a match (see replace). Returns
+    /// the number of replacements; last, when given, receives a cursor after
+    /// the last replacement (null cursor when there was none).
+    static int replaceAll(QTextDocument *document, const QString &text, const QString &replacement,
+                          const Options &options, const QList<int> &innerPositions = {},
+                          QTextCursor *last = nullptr);
+};

@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "editorfixture.h"
+#include "vocalynefindreplacedlg.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const VoiceComboUserData Voice{3, 1, 1033};
+
+class FindReplace : public EditorFixture
+{
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        dialog = std::make_unique<VocalyneFindReplaceDlg>(&mainWindow);
+    }
+    void TearDown() override
+    {
+        dialog.reset();
+        EditorFixture::TearDown();
+    }
+
+    template <typename T> T *child(const char *name) const
+    {
+        T *widget = dialog->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit *findEdit() const { return child<QLineEdit>("findEdit"); }
+    QLineEdit *replaceEdit() const { return child<QLineEdit>("replaceEdit"); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(name); }
+    void check(const char *name, bool on) const { child<QCheckBox>(name)->setChecked(on); }
+
+    void search(const QString &text, const QString &replacement = QString())
+    {
+        findEdit()->setText(text);
+        replaceEdit()->setText(replacement);
+    }
+    void putCursor(int position)
+    {
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(position);
+        edit->setTextCursor(cursor);
+    }
+    std::pair<int, int> selection() const
+    {
+        return {edit->textCursor().selectionStart(), edit->textCursor().selectionEnd()};
+    }
+    QString lastMessage() const
+    {
+        return messages.messages.isEmpty() ? QString() : messages.messages.last().text;
+    }
+
+    std::unique_ptr<VocalyneFindReplaceDlg> dialog;
+};
+
+} // namespace
+
+TEST_F(FindReplace, ButtonsFollowTheModeAndTheSearchText)
+{
+    EXPECT_TRUE(button("findShowBtn")->isChecked());
+    EXPECT_FALSE(button("replaceShowBtn")->isChecked());
+    for (const char *name : {"findNextBtn", "replaceBtn", "replaceAllBtn"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    EXPECT_FALSE(replaceEdit()->isEnabled());
+
+    findEdit()->setText(QStringLiteral("x"));
+    EXPECT_TRUE(button("findNextBtn")->isEnabled());
+    EXPECT_FALSE(button("replaceBtn")->isEnabled()); // find mode
+
+    button("replaceShowBtn")->click();
+    EXPECT_TRUE(button("replaceShowBtn")->isChecked());
+    EXPECT_FALSE(button("findShowBtn")->isChecked());
+    EXPECT_TRUE(replaceEdit()->isEnabled());
+    EXPECT_TRUE(button("replaceBtn")->isEnabled());
+    EXPECT_TRUE(button("replaceAllBtn")->isEnabled());
+
+    // Clicking the checked mode button again keeps the mode.
+    button("replaceShowBtn")->click();
+    EXPECT_TRUE(button("replaceShowBtn")->isChecked());
+
+    button("findShowBtn")->click();
+    EXPECT_FALSE(replaceEdit()->isEnabled());
+    EXPECT_FALSE(button("replaceBtn")->isEnabled());
+    EXPECT_FALSE(button("replaceAllBtn")->isEnabled());
+
+    findEdit()->clear();
+    button("replaceShowBtn")->click();
+    for (const char *name : {"findNextBtn", "replaceBtn", "replaceAllBtn"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+}
+
+TEST_F(FindReplace, FindsForwardBackwardByWholeWordAndCaseWithoutWrapping)
+{
+    //                                  0         1         2         3
+    //                                  0123456789012345678901234567890123
+    edit->setPlainText(QStringLiteral("The cat sat. A catalog, the CAT."));
+    putCursor(0);
+    search(QStringLiteral("cat"));
+    dialog->findNext();
+    EXPECT_EQ(selection(), std::make_pair(4, 7));
+    dialog->findNext();
+    EXPECT_EQ(selection(), std::make_pair(15, 18)); // inside "catalog"
+
+    check("cbMatchWholeWord", true);
+    putCursor(8);
+    dialog->findNext();
+    EXPECT_EQ(selection(), std::make_pair(28, 31)); // "CAT", any case
+
+    check("cbMatchCase", true);
+    putCursor(8);
+    dialog->findNext();
+    EXPECT_EQ(lastMessage(), QStringLiteral("Cannot find: 'cat'"));
+    EXPECT_EQ(messages.messages.last().title, QStringLiteral("Vocalyne"));
+    EXPECT_EQ(selection(), std::make_pair(8, 8)); // left where it was
+
+    // Backwards from the end: the nearest match before the cursor first.
+    check("cbMatchCase", false);
+    check("cbSearchUp", true);
+    putCursor(int(edit->toPlainText().size()));
+    dialog->findNext();
+    EXPECT_EQ(selection(), std::make_pair(28, 31));
+    dialog->findNext();
+    EXPECT_EQ(selection(), std::make_pair(4, 7)); // "catalog" is no whole word
+    const int before = int(messages.messages.size());
+    dialog->findNext(); // nothing above: no wrap-around
+    EXPECT_EQ(int(messages.messages.size()), before + 1);
+    EXPECT_EQ(selection(), std::make_pair(4, 7));
+}
+
+TEST_F(FindReplace, ReplaceFindsTheNextMatchAndReplacesItAtOnce)
+{
+    edit->setPlainText(QStringLiteral("one two one two"));
+    button("replaceShowBtn")->click();
+    search(QStringLiteral("two"), QStringLiteral("2"));
+    putCursor(0);
+    dialog->replaceNext();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("one 2 one two"));
+    EXPECT_EQ(selection(), std::make_pair(5, 5)); // after the inserted text
+    dialog->replaceNext();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("one 2 one 2"));
+    EXPECT_TRUE(messages.messages.isEmpty());
+    dialog->replaceNext();
+    EXPECT_EQ(lastMessage(), QStringLiteral("Cannot find: 'two'"));
+
+    // Each replacement is its own undo step.
+    edit->undo();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("one 2 one two"));
+}
+
+TEST_F(FindReplace, ReplaceAllReplacesEachOldMatchOnceInOneUndoStepWhateverTheDirection)
+{
+    edit->setPlainText(QStringLiteral("a banana\nand a bandana"));
+    button("replaceShowBtn")->click();
+    search(QStringLiteral("a"), QStringLiteral("aa"));
+    check("cbSearchUp", true); // "all" still means the whole document
+    putCursor(int(edit->toPlainText().size()));
+    dialog->replaceAll();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("aa baanaanaa\naand aa baandaanaa"));
+    EXPECT_EQ(lastMessage(), QStringLiteral("Replaced 9 occurrence(s) of 'a'"));
+    EXPECT_TRUE(edit->document()->isModified());
+
+    edit->undo();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("a banana\nand a bandana"));
+
+    check("cbMatchWholeWord", true);
+    search(QStringLiteral("a"), QString());
+    dialog->replaceAll();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral(" banana\nand  bandana"));
+    EXPECT_EQ(lastMessage(), QStringLiteral("Replaced 2 occurrence(s) of 'a'"));
+
+    search(QStringLiteral("zebra"), QStringLiteral("x"));
+    dialog->replaceAll();
+    EXPECT_EQ(lastMessage(), QStringLiteral("Cannot find: 'zebra'"));
+}
+
+TEST_F(FindReplace, ReplaceAllKeepsEntitiesOnTheirTextAndUndoPutsThemBack)
+{
+    //         0         1         2         3         4
+    //         012345678901234567890123456789012345678901234567
+    edit->setPlainText(QStringLiteral("Say cat. The cat sat on a cat mat by the cat."));
+    edit->addBookmark(0, 3); // "Say", before all
+    edit->addSection(9, 16, Voice, QStringLiteral("Anna"), 110, 90, 80,
+                     0); // "The cat": ends on one
+    edit->addSection(26, 33, Voice, QStringLiteral("Anna"), 100, 100, 100,
+                     0);                                                 // "cat mat": starts on one
+    edit->addBookmark(37, 44);                                           // "the cat"
+    edit->addElement(4, QStringLiteral("pause"), QStringLiteral("100")); // on the first "c"
+    edit->addElement(14, QStringLiteral("pause"), QStringLiteral("100")); // inside "cat" (a)
+    edit->addElement(34, QStringLiteral("pause"), QStringLiteral("100")); // "by", between matches
+    const QList<QVT2SSection> sections = edit->sections();
+    const QList<QVT2SBookmark> bookmarks = edit->bookmarks();
+    const QList<QVT2SElement> elements = edit->elements();
+    ASSERT_EQ(elements.size(), 3);
+
+    button("replaceShowBtn")->click();
+    search(QStringLiteral("cat"), QStringLiteral("tiger"));
+    dialog->replaceAll();
+    const QString text = edit->toPlainText();
+    ASSERT_EQ(text, QStringLiteral("Say tiger. The tiger sat on a tiger mat by the tiger."));
+    auto covered = [&text](quint32 from, quint32 to) { return text.mid(from, to - from); };
+
+    ASSERT_EQ(edit->bookmarks().size(), 2);
+    EXPECT_EQ(covered(edit->bookmarks().at(0).fromChar, edit->bookmarks().at(0).toChar),
+              QStringLiteral("Say"));
+    EXPECT_EQ(covered(edit->bookmarks().at(1).fromChar, edit->bookmarks().at(1).toChar),
+              QStringLiteral("the tiger"));
+    ASSERT_EQ(edit->sections().size(), 2);
+    EXPECT_EQ(covered(edit->sections().at(0).fromChar, edit->sections().at(0).toChar),
+              QStringLiteral("The tiger"));
+    EXPECT_EQ(covered(edit->sections().at(1).fromChar, edit->sections().at(1).toChar),
+              QStringLiteral("tiger mat"));
+    ASSERT_EQ(edit->elements().size(), 3);
+    EXPECT_EQ(text.at(edit->elements().at(0).afterChar), QLatin1Char('t')); // before "tiger"
+    EXPECT_EQ(text.mid(edit->elements().at(1).afterChar, 4), QStringLiteral("iger"));
+    EXPECT_EQ(text.mid(edit->elements().at(2).afterChar, 2), QStringLiteral("by"));
+    EXPECT_EQ(row(sectionTable.get(), 1).mid(0, 2),
+              QStringList({QString::number(edit->sections().at(1).fromChar),
+                           QString::number(edit->sections().at(1).toChar)}));
+
+    edit->undo();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("Say cat. The cat sat on a cat mat by the cat."));
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(edit->sections().at(i).fromChar, sections.at(i).fromChar) << i;
+        EXPECT_EQ(edit->sections().at(i).toChar, sections.at(i).toChar) << i;
+        EXPECT_EQ(edit->bookmarks().at(i).fromChar, bookmarks.at(i).fromChar) << i;
+        EXPECT_EQ(edit->bookmarks().at(i).toChar, bookmarks.at(i).toChar) << i;
+    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(edit->elements().at(i).afterChar, elements.at(i).afterChar) << i;
+}
+
+TEST_F(FindReplace, ShorterReplacementDropsOnlyElementsOnItsMissingCharacters)
+{
+    edit->setPlainText(QStringLiteral("xx hello yy"));
+    edit->addSection(3, 8, Voice, QStringLiteral("Anna"), 100, 100, 100, 0);
+    edit->addElement(3, QStringLiteral("pause"), QStringLiteral("100")); // "h"
+    edit->addElement(6, QStringLiteral("pause"), QStringLiteral("100")); // second "l"
+    button("replaceShowBtn")->click();
+    search(QStringLiteral("hello"), QStringLiteral("hi"));
+    dialog->replaceAll();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("xx hi yy"));
+    ASSERT_EQ(edit->sections().size(), 1);
+    EXPECT_EQ(edit->sections().at(0).fromChar, 3u);
+    EXPECT_EQ(edit->sections().at(0).toChar, 5u);
+    ASSERT_EQ(edit->elements().size(), 1); // the second "l" has no counterpart
+    EXPECT_EQ(edit->elements().at(0).afterChar, 3u);
+}
+
+TEST_F(FindReplace, CommandsWithoutAnEditorDoNothing)
+{
+    mainWindow.current = -1;
+    search(QStringLiteral("a"), QStringLiteral("b"));
+    dialog->findNext();
+    dialog->replaceNext();
+    dialog->replaceAll();
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
