@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "vocalyneexportrequest.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+/// The export worker: speaks one text into one audio file as its eighteen
+/// arguments say and answers with an exit code of VocalyneExportExitCodes
+/// (engine results 1 to 104 passed on as they are).
+class VocalyneExporter
+{
+public:
+    /// Runs one export; returns the exit code.
+    static int run(const QStringList &arguments);
+
+    /// The text of the request, UTF-8: from the file of argument 18 (decoded
+    /// as the main program decodes text files), else from the shared-memory
+    /// block named by VOCALYNE_SHM_KEY or, without it, by the bare token.
+    /// Returns 0 or the exit code of the failure.
+    static int readText(const VocalyneExportRequest &request, QByteArray &utf8);
+
+    /// The exit code of an engine export result.
+    static int exitCodeOf(int exportResult);
+
+private:
+    static int readSharedText(QByteArray &utf8);
+    static int readFileText(const QString &path, QByteArray &utf8);
+    static int exportSpeech(const VocalyneExportRequest &request, const QByteArray &text);
+};
