@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QSaveFile>
 #include <QTextCursor>
+#include <QTranslator>
 
 namespace {
 
@@ -85,6 +86,14 @@ QString HalvernGlyphix::cleanText(const QString &text)
 int HalvernGlyphix::readExitCode(int code)
 {
     return code >= 128 ? code - 256 : code;
+}
+
+bool HalvernGlyphix::installCatalogue(QTranslator *translator, const QString &localeName,
+                                      const QString &folder)
+{
+    if (!translator->load(QStringLiteral("HalvernGlyphix_") + localeName, folder))
+        return false;
+    return QCoreApplication::installTranslator(translator);
 }
 
 void HalvernGlyphix::setTiffFilePath()

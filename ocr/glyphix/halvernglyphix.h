@@ -9,6 +9,8 @@
 
 #include <memory>
 
+class QTranslator;
+
 namespace Ui {
 class HalvernGlyphixClass;
 }
@@ -34,6 +36,11 @@ public:
     static QString cleanText(const QString &text);
     /// Exit codes come through the system as 8-bit values: 255 is -1.
     static int readExitCode(int code);
+
+    /// Loads the program's catalogue for `localeName` (such as "de_DE", which
+    /// falls back to "de") from `folder` into `translator` and installs it.
+    static bool installCatalogue(QTranslator *translator, const QString &localeName,
+                                 const QString &folder);
 
     /// Writes the editor's text to `path` in UTF-8; shows the error and
     /// returns false when the file cannot be written.

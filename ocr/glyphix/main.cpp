@@ -21,9 +21,7 @@ int main(int argc, char *argv[])
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
     QTranslator translator;
-    if (translator.load(QStringLiteral("HalvernGlyphix_") + locale,
-                        QApplication::applicationDirPath()))
-        QApplication::installTranslator(&translator);
+    HalvernGlyphix::installCatalogue(&translator, locale, QApplication::applicationDirPath());
 
     HalvernGlyphix dialog;
     dialog.show();

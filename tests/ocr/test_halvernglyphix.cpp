@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -188,4 +189,23 @@ TEST_F(OcrDialog, SavesUtf8AndReportsAFileItCannotWrite)
     ASSERT_EQ(recorder.messages.size(), 1);
     EXPECT_TRUE(recorder.messages.at(0).text.startsWith(QStringLiteral("Failed to open ") + bad +
                                                         QLatin1Char('\n')));
+}
+
+TEST(OcrDialogLanguage, GermanLocaleShowsGermanTexts)
+{
+    QTranslator translator;
+    ASSERT_TRUE(HalvernGlyphix::installCatalogue(&translator, QStringLiteral("de_DE"),
+                                                 QStringLiteral(GLYPHIX_PROGRAM_FOLDER)));
+    {
+        HalvernGlyphix dialog(nullptr, QStringLiteral(GLYPHIX_PROGRAM_FOLDER));
+        EXPECT_EQ(dialog.findChild<QPushButton *>(QStringLiteral("extractBtn"))->text(),
+                  QStringLiteral("Text erkennen"));
+        EXPECT_EQ(dialog.findChild<QComboBox *>(QStringLiteral("langCombo"))->itemText(3),
+                  QStringLiteral("Deutsch"));
+    }
+    QCoreApplication::removeTranslator(&translator);
+    // No catalogue for a language the program does not ship.
+    QTranslator none;
+    EXPECT_FALSE(HalvernGlyphix::installCatalogue(&none, QStringLiteral("fi_FI"),
+                                                  QStringLiteral(GLYPHIX_PROGRAM_FOLDER)));
 }
