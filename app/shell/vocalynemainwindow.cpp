@@ -78,6 +78,7 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
     recordDefaultLayout();
     connectActions();
     disableLaterFeatures();
+    setUpSpellChecking();
 
     connect(statusBarMainWnd, &QStatusBar::messageChanged, this,
             &VocalyneMainWindow::onStatusBarMsgChanged);
@@ -292,7 +293,7 @@ void VocalyneMainWindow::disableLaterFeatures()
         actionExport, actionQuick_Export, actionSelection_Speech_Properties,
         actionAdd_Speech_Element, actionBookmark_Selection, actionPronunciation_Corrector,
         actionFind, actionReplace, actionEmail_Reader, actionWeb_Browser, actionBatch_Converter,
-        actionExtract_Text_from_Image, actionSpell_Check, actionPreferences, actionTutorial,
+        actionExtract_Text_from_Image, actionPreferences, actionTutorial,
         actionQuick_Reference, actionHelp, actionGet_more_voices, actionSave_Layout,
         actionLoad_Layout, actionDocument_Properties, actionShow, actionHide,
         actionEnable_Bookmark_s, actionDisable_Bookmark_s, actionDelete_Bookmark_s,

@@ -117,6 +117,7 @@ public Q_SLOTS:
     void onWorkAreaResized(int screen);
     void loadDefaultLayout();
     void showAbout();
+    void doSpellCheck();
 
     void syncGUIWithSpeechPropsForTabId(int index);
     void syncSpeechPropsWithVoiceCombo(int index);
@@ -155,6 +156,7 @@ private:
     void setUpViewMenu();
     void connectActions();
     void disableLaterFeatures();
+    void setUpSpellChecking(); // vocalynemainwindowspelling.cpp
     void recordDefaultLayout();
 
     // Documents (vocalynemainwindowdocuments.cpp).
