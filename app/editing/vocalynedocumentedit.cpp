@@ -25,6 +25,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolTip>
 #include <QUrl>
@@ -131,8 +132,8 @@ VocalyneDocumentEdit::VocalyneDocumentEdit(QWidget *parent, VocalyneMainWindowIn
     setAcceptDrops(true);
     setAcceptRichText(false);
 
-    // The spoken-word highlight is a selection; it must look the same while
-    // the focus is in a toolbar or another window.
+    // A selection must look the same while the focus is in a toolbar or
+    // another window (the spoken word is drawn in the same colours).
     QPalette pal = palette();
     pal.setColor(QPalette::Inactive, QPalette::Highlight,
                  pal.color(QPalette::Active, QPalette::Highlight));
@@ -402,6 +403,19 @@ void VocalyneDocumentEdit::refreshHighlights()
     }
 }
 
+void VocalyneDocumentEdit::releaseHighlights()
+{
+    // With no highlight counted, nothing is shown and the next sync rebuilds
+    // them from the lists instead of reading positions back.
+    m_highlights.clear();
+    m_highlightBookmarks = 0;
+    m_highlightSections = 0;
+    m_highlightElements = 0;
+    m_shownHighlights.clear();
+    m_shownFirst = -1;
+    setExtraSelections({});
+}
+
 void VocalyneDocumentEdit::noteContentsChange(int from, int, int)
 {
     m_dirtyFrom = std::min(m_dirtyFrom, std::max(0, from));
@@ -554,6 +568,36 @@ void VocalyneDocumentEdit::visibleTextRange(int &first, int &last)
     const QTextBlock lastBlock = doc->findBlockByNumber(lastNumber);
     first = firstBlock.position();
     last = lastBlock.position() + std::max(0, lastBlock.length() - 1);
+
+    // A paragraph can be far taller than the view (a whole book pasted
+    // without line breaks): narrow the range to the lines on screen, or
+    // every entity of that paragraph would be handed over, and the widget
+    // draws every visible line once per highlight it holds.
+    auto visibleLine = [&](const QTextBlock &block, qreal y, bool firstLine) -> int {
+        const QTextLayout *lines = block.layout();
+        const int lineCount = lines ? lines->lineCount() : 0;
+        if (lineCount == 0)
+            return -1;
+        const qreal blockTop = layout->blockBoundingRect(block).top();
+        // The first line whose bottom is at or below y.
+        int low = 0;
+        int high = lineCount;
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            const QTextLine line = lines->lineAt(mid);
+            if (blockTop + line.y() + line.height() < y)
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        const QTextLine line = lines->lineAt(std::min(low, lineCount - 1));
+        return firstLine ? line.textStart() : line.textStart() + line.textLength();
+    };
+    if (const int start = visibleLine(firstBlock, top, true); start >= 0)
+        first = firstBlock.position() + start;
+    if (const int end = visibleLine(lastBlock, bottom, false); end >= 0)
+        last = std::min(last, lastBlock.position() + end);
+    last = std::max(first, last);
 }
 
 void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
@@ -615,15 +659,76 @@ void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
     }
     // The widget holds the same cursors, so it already draws moved entities
     // in their new place; only a different set needs handing over (the
-    // widget measures every entry it does not know yet).
-    if (shown == m_shownHighlights)
+    // widget measures every entry it does not know yet). Sizes first: two
+    // empty lists have no data to compare.
+    const bool sameSet = shown.size() == m_shownHighlights.size() &&
+                         std::equal(shown.cbegin(), shown.cend(), m_shownHighlights.cbegin());
+    if (sameSet && !m_spokenWordChanged)
         return;
     m_shownHighlights = shown;
+    m_spokenWordChanged = false;
     QList<QTextEdit::ExtraSelection> selections;
-    selections.reserve(shown.size());
+    selections.reserve(shown.size() + 1);
     for (int index : std::as_const(shown))
         selections.append(m_highlights.at(index));
+    if (m_spokenWordShown && m_cursor.hasSelection()) {
+        // Last, so it is drawn over the entities' colours.
+        QTextCharFormat format;
+        format.setBackground(palette().brush(QPalette::Active, QPalette::Highlight));
+        format.setForeground(palette().brush(QPalette::Active, QPalette::HighlightedText));
+        selections.append({m_cursor, format});
+    }
     setExtraSelections(selections);
+}
+
+void VocalyneDocumentEdit::showSpokenWord(int from, int to)
+{
+    const int end = std::max(0, document()->characterCount() - 1);
+    from = std::clamp(from, 0, end);
+    to = std::clamp(to, from, end);
+    if (m_spokenWordShown && m_cursor.selectionStart() == from && m_cursor.selectionEnd() == to)
+        return;
+    m_cursor.setPosition(from);
+    m_cursor.setPosition(to, QTextCursor::KeepAnchor);
+    m_spokenWordShown = true;
+    m_spokenWordChanged = true;
+    showVisibleHighlights(false);
+    emit spokenWordShown(from, to);
+}
+
+void VocalyneDocumentEdit::clearSpokenWord()
+{
+    if (!m_spokenWordShown)
+        return;
+    m_spokenWordShown = false;
+    m_spokenWordChanged = true;
+    m_cursor.clearSelection();
+    showVisibleHighlights(false);
+}
+
+QTextCursor VocalyneDocumentEdit::spokenWord() const
+{
+    if (m_spokenWordShown)
+        return m_cursor;
+    QTextCursor none(m_cursor);
+    none.clearSelection();
+    return none;
+}
+
+void VocalyneDocumentEdit::ensureSpokenWordVisible()
+{
+    if (!m_spokenWordShown || !isVisible())
+        return;
+    QTextCursor start(m_cursor);
+    start.setPosition(m_cursor.selectionStart());
+    const QRect word = cursorRect(start);
+    const QRect view = viewport()->rect();
+    if (word.top() >= view.top() && word.bottom() <= view.bottom())
+        return;
+    // Scrolled so the word sits a third down the view, with the text that
+    // follows it in sight.
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->value() + word.top() - view.height() / 3);
 }
 
 void VocalyneDocumentEdit::paintEvent(QPaintEvent *event)

@@ -67,6 +67,12 @@ public:
     /// Rebuilds every highlight from the three lists and, when this is the
     /// current editor, refills both manager tables.
     void refreshHighlights();
+    /// Frees every entity's highlight until the next refreshHighlights()
+    /// (which any edit also triggers). Each highlight costs time on every
+    /// change of the text, so an operation that changes the text in
+    /// thousands of places frees them first, keeps the three lists right
+    /// itself and then rebuilds them once.
+    void releaseHighlights();
     /// Reads the entity positions back from the highlights. Entities whose
     /// characters were all deleted are removed with their highlights (the
     /// others keep theirs, index for index) and a table that lost rows is
@@ -113,8 +119,17 @@ public:
     QAction *selectAllAction() const { return m_actionSelectAll; }
     QMenu *contextMenu() const { return m_contextMenu; }
 
-    /// Working cursor for the spoken-word highlight.
-    QTextCursor &wordCursor() { return m_cursor; }
+    /// Shows [from, to) as the word being read aloud: drawn over the entity
+    /// highlights in the selection colours, but not the selection, so that
+    /// typing while the document is read never replaces it and the caret
+    /// stays where the user put it. The span follows later edits.
+    void showSpokenWord(int from, int to);
+    void clearSpokenWord();
+    /// The spoken word's span (without a selection when none is shown).
+    QTextCursor spokenWord() const;
+    /// Scrolls the view, without moving the caret, so the spoken word is
+    /// on screen.
+    void ensureSpokenWordVisible();
 
     // What the last Speak handed to the engine, for the word highlight: the
     // engine text with its maps, the pitch in force when speaking started
@@ -135,6 +150,10 @@ public slots:
     void clearAll();
     void onCut();
     void onCopy();
+
+signals:
+    /// A new span became the spoken word (see showSpokenWord()).
+    void spokenWordShown(int from, int to);
 
 protected:
     bool event(QEvent *event) override;
@@ -183,7 +202,11 @@ private:
     QTableWidget *m_bookmarkTable = nullptr;
     QTableWidget *m_sectionTable = nullptr;
     QMenu *m_contextMenu = nullptr;
+    // The spoken word's span; shown while m_spokenWordShown.
     QTextCursor m_cursor;
+    bool m_spokenWordShown = false;
+    // Set when the spoken word changed and must be handed to the widget.
+    bool m_spokenWordChanged = false;
     SpeechText m_speechText;
     qint32 m_speakPitch = 100;
     QByteArray m_speechBytes;

@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 
@@ -35,35 +36,51 @@ struct ValueRanges
 
 // The values each voice engine family accepts, by engine type 0 to 4.
 constexpr ValueRanges EngineRanges[] = {
-    {50, 400, 0, 500, 50, 200},
-    {0, 400, 0, 500, 100, 500},
-    {13, 800, 0, 500, 0, 0},
-    {30, 350, 0, 100, 30, 350},
-    {1, 1000, 0, 500, 1, 1000},
+    {50, 400, 0, 500, 50, 200}, {0, 400, 0, 500, 100, 500}, {13, 800, 0, 500, 0, 0},
+    {30, 350, 0, 100, 30, 350}, {1, 1000, 0, 500, 1, 1000},
 };
 
 const char *speakErrorSource(int result)
 {
     switch (result) {
-    case 1: return QT_TRANSLATE_NOOP("QApplication", "Unable to secure channel memory!");
-    case 2: return QT_TRANSLATE_NOOP("QApplication", "Invalid text provided!");
-    case 3: return QT_TRANSLATE_NOOP("QApplication", "Zero-length text provided!");
-    case 4: return QT_TRANSLATE_NOOP("QApplication", "Voice database not loaded!");
-    case 5: return QT_TRANSLATE_NOOP("QApplication", "Sound card failure!");
-    case 6: return QT_TRANSLATE_NOOP("QApplication", "Function is not (yet) implemented.");
-    case 7: return QT_TRANSLATE_NOOP("QApplication", "Engine internal error.");
-    case 8: return QT_TRANSLATE_NOOP("QApplication", "Invalid parameter.");
-    case 9: return QT_TRANSLATE_NOOP("QApplication", "Invalid data in parameter.");
-    case 10: return QT_TRANSLATE_NOOP("QApplication", "Unknown text/audio encoding.");
-    case 11: return QT_TRANSLATE_NOOP("QApplication", "Object not found.");
-    case 12: return QT_TRANSLATE_NOOP("QApplication", "Operation interrupted.");
-    case 13: return QT_TRANSLATE_NOOP("QApplication", "Voice not present or corrupted.");
-    case 14: return QT_TRANSLATE_NOOP("QApplication", "Wrong event type for the data requested.");
-    case 15: return QT_TRANSLATE_NOOP("QApplication", "Engine still in use.");
-    case 16: return QT_TRANSLATE_NOOP("QApplication", "Network communication failed.");
-    case 18: return QT_TRANSLATE_NOOP("QApplication", "The utterance queue is full.");
-    case 19: return QT_TRANSLATE_NOOP("QApplication", "Get concurrency token timed out.");
-    default: return QT_TRANSLATE_NOOP("QApplication", "Undefined error!");
+    case 1:
+        return QT_TRANSLATE_NOOP("QApplication", "Unable to secure channel memory!");
+    case 2:
+        return QT_TRANSLATE_NOOP("QApplication", "Invalid text provided!");
+    case 3:
+        return QT_TRANSLATE_NOOP("QApplication", "Zero-length text provided!");
+    case 4:
+        return QT_TRANSLATE_NOOP("QApplication", "Voice database not loaded!");
+    case 5:
+        return QT_TRANSLATE_NOOP("QApplication", "Sound card failure!");
+    case 6:
+        return QT_TRANSLATE_NOOP("QApplication", "Function is not (yet) implemented.");
+    case 7:
+        return QT_TRANSLATE_NOOP("QApplication", "Engine internal error.");
+    case 8:
+        return QT_TRANSLATE_NOOP("QApplication", "Invalid parameter.");
+    case 9:
+        return QT_TRANSLATE_NOOP("QApplication", "Invalid data in parameter.");
+    case 10:
+        return QT_TRANSLATE_NOOP("QApplication", "Unknown text/audio encoding.");
+    case 11:
+        return QT_TRANSLATE_NOOP("QApplication", "Object not found.");
+    case 12:
+        return QT_TRANSLATE_NOOP("QApplication", "Operation interrupted.");
+    case 13:
+        return QT_TRANSLATE_NOOP("QApplication", "Voice not present or corrupted.");
+    case 14:
+        return QT_TRANSLATE_NOOP("QApplication", "Wrong event type for the data requested.");
+    case 15:
+        return QT_TRANSLATE_NOOP("QApplication", "Engine still in use.");
+    case 16:
+        return QT_TRANSLATE_NOOP("QApplication", "Network communication failed.");
+    case 18:
+        return QT_TRANSLATE_NOOP("QApplication", "The utterance queue is full.");
+    case 19:
+        return QT_TRANSLATE_NOOP("QApplication", "Get concurrency token timed out.");
+    default:
+        return QT_TRANSLATE_NOOP("QApplication", "Undefined error!");
     }
 }
 
@@ -72,24 +89,38 @@ const char *speakErrorSource(int result)
 const char *pauseResumeErrorSource(int result, bool resume)
 {
     switch (result) {
-    case 1: return QT_TRANSLATE_NOOP("QApplication", "Function is not (yet) implemented.");
-    case 2: return QT_TRANSLATE_NOOP("QApplication", "Engine internal error.");
-    case 3: return QT_TRANSLATE_NOOP("QApplication", "Invalid parameter.");
-    case 4: return QT_TRANSLATE_NOOP("QApplication", "Invalid data in parameter.");
-    case 5: return QT_TRANSLATE_NOOP("QApplication", "Object not found.");
-    case 6: return QT_TRANSLATE_NOOP("QApplication", "Unknown text/audio encoding.");
-    case 7: return QT_TRANSLATE_NOOP("QApplication", "Operation interrupted.");
-    case 8: return QT_TRANSLATE_NOOP("QApplication", "Voice not present or corrupted.");
-    case 9: return QT_TRANSLATE_NOOP("QApplication", "Wrong event type for the data requested.");
-    case 10: return QT_TRANSLATE_NOOP("QApplication", "Engine still in use.");
-    case 11: return QT_TRANSLATE_NOOP("QApplication", "Network communication failed.");
-    case 13: return QT_TRANSLATE_NOOP("QApplication", "The utterance queue is full.");
-    case 14: return QT_TRANSLATE_NOOP("QApplication", "Get concurrency token timed out.");
+    case 1:
+        return QT_TRANSLATE_NOOP("QApplication", "Function is not (yet) implemented.");
+    case 2:
+        return QT_TRANSLATE_NOOP("QApplication", "Engine internal error.");
+    case 3:
+        return QT_TRANSLATE_NOOP("QApplication", "Invalid parameter.");
+    case 4:
+        return QT_TRANSLATE_NOOP("QApplication", "Invalid data in parameter.");
+    case 5:
+        return QT_TRANSLATE_NOOP("QApplication", "Object not found.");
+    case 6:
+        return QT_TRANSLATE_NOOP("QApplication", "Unknown text/audio encoding.");
+    case 7:
+        return QT_TRANSLATE_NOOP("QApplication", "Operation interrupted.");
+    case 8:
+        return QT_TRANSLATE_NOOP("QApplication", "Voice not present or corrupted.");
+    case 9:
+        return QT_TRANSLATE_NOOP("QApplication", "Wrong event type for the data requested.");
+    case 10:
+        return QT_TRANSLATE_NOOP("QApplication", "Engine still in use.");
+    case 11:
+        return QT_TRANSLATE_NOOP("QApplication", "Network communication failed.");
+    case 13:
+        return QT_TRANSLATE_NOOP("QApplication", "The utterance queue is full.");
+    case 14:
+        return QT_TRANSLATE_NOOP("QApplication", "Get concurrency token timed out.");
     case 15:
         return resume ? nullptr : QT_TRANSLATE_NOOP("QApplication", "Undefined error!");
     case 97:
         return resume ? QT_TRANSLATE_NOOP("QApplication", "Undefined error!") : nullptr;
-    default: return nullptr;
+    default:
+        return nullptr;
     }
 }
 
@@ -97,8 +128,7 @@ const char *pauseResumeErrorSource(int result, bool resume)
 
 VocalyneSpeakController::VocalyneSpeakController(const VocalyneSpeakControls &controls,
                                                  QObject *parent)
-    : QObject(parent),
-      m_controls(controls)
+    : QObject(parent), m_controls(controls)
 {
 }
 
@@ -183,9 +213,7 @@ void VocalyneSpeakController::speak(bool fromCursor)
     if (m_speakingEditor) {
         QVTTSStop(engineType, edit->langId());
         m_paused = false;
-        // The word highlight is a selection; left in place it would make
-        // this Speak read just that word instead of the document.
-        dropWordHighlight(m_speakingEditor);
+        endReading(m_speakingEditor);
     }
     m_speakingEditor = edit;
 
@@ -220,21 +248,28 @@ void VocalyneSpeakController::speak(bool fromCursor)
     SetMSSAPISpeakPunc(m_controls.speakPunctuation && m_controls.speakPunctuation->isChecked());
 
     const QSettings settings;
-    const int outputFormat = VocalyneSettingsValue::readInt(
-        settings, QString(VocalyneSettingsKeys::VoiceOutputFormat),
-        VocalyneSettingsKeys::DefaultVoiceOutputFormat);
+    const int outputFormat =
+        VocalyneSettingsValue::readInt(settings, QString(VocalyneSettingsKeys::VoiceOutputFormat),
+                                       VocalyneSettingsKeys::DefaultVoiceOutputFormat);
 
-    const int result =
-        QVTTSSpeak(m_hostWindow, engineType, voiceName.constData(), edit->voiceId(),
-                   edit->langId(), edit->speechBytes().constData(), edit->pitch(), edit->speed(),
-                   edit->volume(), edit->pause(), -1,
-                   edit->isXml() ? QVTTSTextXml : QVTTSTextPlain, qint16(outputFormat));
+    const int result = QVTTSSpeak(
+        m_hostWindow, engineType, voiceName.constData(), edit->voiceId(), edit->langId(),
+        edit->speechBytes().constData(), edit->pitch(), edit->speed(), edit->volume(),
+        edit->pause(), -1, edit->isXml() ? QVTTSTextXml : QVTTSTextPlain, qint16(outputFormat));
     if (result != QVTTSSpeakSuccess) {
         showError(speakErrorText(result));
         m_speakingEditor = nullptr;
         return;
     }
     edit->setSpeakPitch(edit->pitch());
+    // The user may go on writing while the text is read; the word positions
+    // the engine reports are then found through the edits made since.
+    m_editTrail.clear();
+    m_editTrailConnection = connect(
+        edit->document(), &QTextDocument::contentsChange, this,
+        [this](int from, int removed, int added) { m_editTrail.record(from, removed, added); });
+    m_caretAnchorAtSpeak = cursor.anchor();
+    m_caretPositionAtSpeak = cursor.position();
     showStatus(QT_TRANSLATE_NOOP("VocalyneMainWindow", "Speaking"));
 }
 
@@ -258,6 +293,7 @@ void VocalyneSpeakController::applyPauseResumeResult(int result, bool resume)
     const QString error = pauseResumeErrorText(result, resume);
     if (!error.isEmpty()) {
         showError(error);
+        endReading(m_speakingEditor);
         m_speakingEditor = nullptr;
         return;
     }
@@ -277,6 +313,7 @@ void VocalyneSpeakController::stop()
     if (VocalyneDocumentEdit *edit = m_speakingEditor) {
         edit->setFocus();
         highlightWord(edit, 0, -1);
+        endReading(edit);
         m_speakingEditor = nullptr;
     }
     m_paused = false;
@@ -312,36 +349,45 @@ void VocalyneSpeakController::highlightWord(VocalyneDocumentEdit *edit, int firs
 {
     if (!edit)
         return;
-    QTextCursor &cursor = edit->wordCursor();
+    const bool tracked = edit == m_speakingEditor && m_editTrailConnection;
     if (first == 0 && last == -1) {
-        cursor.setPosition(0);
-        edit->setTextCursor(cursor);
+        edit->clearSpokenWord();
+        // The caret goes back to the start only when the user left it where
+        // Speak found it: a key typed next must land where they are writing.
+        const QTextCursor caret = edit->textCursor();
+        const bool untouched =
+            !tracked || (m_editTrail.isEmpty() && caret.anchor() == m_caretAnchorAtSpeak &&
+                         caret.position() == m_caretPositionAtSpeak);
+        if (untouched) {
+            QTextCursor start(edit->document());
+            edit->setTextCursor(start);
+        }
         return;
     }
     const VocalyneWordHighlight::Range range = VocalyneWordHighlight::map(
         edit->speechText(), edit->engineTypeId(), edit->speakPitch(), first, last);
-    // The text may have been edited since it was handed to the engine;
-    // positions past its end select what is left rather than nothing at all.
-    const int end = qMax(0, edit->document()->characterCount() - 1);
-    const int from = qBound(0, int(range.from), end);
-    const int to = qBound(from, int(range.to), end);
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
-    m_highlightEditor = edit;
-    m_highlightFrom = from;
-    m_highlightTo = to;
+    const auto [from, to] = tracked ? m_editTrail.mapRange(range.from, range.to)
+                                    : qMakePair(int(range.from), int(range.to));
+    // A word the user deleted before it was read shows nothing. The text
+    // may also have been cut short since it was handed to the engine; the
+    // editor keeps the word inside what is left.
+    if (from >= to)
+        edit->clearSpokenWord();
+    else
+        edit->showSpokenWord(from, to);
+    // The view follows the reading until the user starts writing, then
+    // stays where they write.
+    if (!tracked || m_editTrail.isEmpty())
+        edit->ensureSpokenWordVisible();
 }
 
-void VocalyneSpeakController::dropWordHighlight(VocalyneDocumentEdit *edit)
+void VocalyneSpeakController::endReading(VocalyneDocumentEdit *edit)
 {
-    if (!edit || edit != m_highlightEditor)
-        return;
-    const QTextCursor cursor = edit->textCursor();
-    if (cursor.hasSelection() && cursor.selectionStart() == m_highlightFrom
-        && cursor.selectionEnd() == m_highlightTo)
-        highlightWord(edit, 0, -1);
-    m_highlightEditor = nullptr;
+    if (edit)
+        edit->clearSpokenWord();
+    disconnect(m_editTrailConnection);
+    m_editTrailConnection = {};
+    m_editTrail.clear();
 }
 
 // ---- Voice controls ---------------------------------------------------------
@@ -368,8 +414,8 @@ int VocalyneSpeakController::voiceComboIndex(const QString &voiceName, qint16 en
         if (combo->itemText(i) != voiceName)
             continue;
         const QVariant data = combo->itemData(i);
-        if (data.canConvert<VoiceComboUserData>()
-            && data.value<VoiceComboUserData>().engineTypeId == engineTypeId)
+        if (data.canConvert<VoiceComboUserData>() &&
+            data.value<VoiceComboUserData>().engineTypeId == engineTypeId)
             return i;
     }
     return -1;

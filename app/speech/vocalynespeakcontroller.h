@@ -3,6 +3,7 @@
 #pragma once
 
 #include "qvmessages.h"
+#include "vocalyneedittrail.h"
 #include "vocalynespeechtextbuilder.h"
 
 #include <QObject>
@@ -24,8 +25,8 @@ class VocalyneDocumentEdit;
 /// (then that part is skipped).
 struct VocalyneSpeakControls
 {
-    QWidget *window = nullptr;     ///< parent of messages, brought up on empty text
-    QTabWidget *tabs = nullptr;    ///< one document editor per tab
+    QWidget *window = nullptr;  ///< parent of messages, brought up on empty text
+    QTabWidget *tabs = nullptr; ///< one document editor per tab
     QComboBox *voiceCombo = nullptr;
     QSpinBox *speedSpin = nullptr;
     QSpinBox *volumeSpin = nullptr;
@@ -75,7 +76,10 @@ public:
     static QString pauseResumeErrorText(int result, bool resume);
 
     /// Maps (first, last) of the engine text last spoken from edit to the
-    /// document and selects that word; (0, -1) puts the caret at 0.
+    /// document as it is now (edits made while it is read are allowed) and
+    /// shows that word as the spoken word; (0, -1) takes the highlight away
+    /// and, unless the user moved the caret or edited meanwhile, puts the
+    /// caret at 0.
     void highlightWord(VocalyneDocumentEdit *edit, int first, int last);
 
     /// Carries out the result of QVTTSPause or QVTTSResume: an error shows
@@ -119,7 +123,8 @@ private:
     void showStatus(const char *text);
     void showError(const QString &text);
     void bringUpWindow();
-    void dropWordHighlight(VocalyneDocumentEdit *edit);
+    /// Ends the reading of edit: no spoken word, no edit tracking.
+    void endReading(VocalyneDocumentEdit *edit);
     int voiceComboIndex(const QString &voiceName, qint16 engineTypeId) const;
     void loadControls(VocalyneDocumentEdit *edit, int entry, bool redraw);
 
@@ -130,10 +135,13 @@ private:
     // Set while a document's values are loaded into the controls, so the
     // controls' change signals do not write them back as edits.
     bool m_loadingControls = false;
-    // The word selection highlightWord made last, to tell it from a
-    // selection of the user's.
-    QPointer<VocalyneDocumentEdit> m_highlightEditor;
-    int m_highlightFrom = -1;
-    int m_highlightTo = -1;
+    // The edits made to the speaking editor's text since it was handed to
+    // the engine: the engine's positions refer to the text as it was then.
+    VocalyneEditTrail m_editTrail;
+    QMetaObject::Connection m_editTrailConnection;
+    // Where the caret was when reading started, to tell whether the user has
+    // taken it somewhere since.
+    int m_caretAnchorAtSpeak = 0;
+    int m_caretPositionAtSpeak = 0;
     VocalyneSpeechTextBuilder m_builder;
 };

@@ -295,3 +295,34 @@ TEST_F(EntityPositions, OnlyEntitiesOnScreenAreHandedToTheWidget)
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown.at(0).cursor.anchor(), lastLine + 6);
 }
+
+TEST_F(EntityPositions, InOneLongParagraphOnlyEntitiesOnTheVisibleLinesAreHandedOver)
+{
+    // A book pasted without line breaks: one paragraph many screens tall.
+    QString text;
+    for (int i = 0; i < 2000; ++i)
+        text += QStringLiteral("word%1 ").arg(i % 10);
+    edit->setPlainText(text);
+    edit->resize(300, 200);
+    edit->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit.get()));
+    for (int from = 0; from + 3 < text.size(); from += 60)
+        edit->addBookmark(from, from + 3);
+    const qsizetype bookmarks = edit->bookmarks().size();
+    edit->viewport()->repaint();
+    const QList<QTextEdit::ExtraSelection> top = edit->extraSelections();
+    ASSERT_FALSE(top.isEmpty());
+    EXPECT_LT(top.size(), bookmarks / 10);
+    EXPECT_EQ(top.at(0).cursor.anchor(), 0);
+
+    // Scrolled to the end, the last ones are shown, and a key typed there
+    // keeps the set small.
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClick(edit.get(), Qt::Key_X);
+    edit->viewport()->repaint();
+    const QList<QTextEdit::ExtraSelection> bottom = edit->extraSelections();
+    ASSERT_FALSE(bottom.isEmpty());
+    EXPECT_LT(bottom.size(), bookmarks / 10);
+    EXPECT_EQ(bottom.last().cursor.anchor(), int(edit->bookmarks().last().fromChar));
+}

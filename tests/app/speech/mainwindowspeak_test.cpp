@@ -52,10 +52,8 @@ TEST(MainWindowSpeak, CommandsReadTheCurrentDocumentWordByWord)
         window.mainWindowAction(QStringLiteral("actionSpeak_from_Cursor"))));
     edit->setPlainText(QStringLiteral("Reading from the main window works."));
     QStringList selections;
-    QObject::connect(edit, &QTextEdit::selectionChanged, [&]() {
-        if (edit->textCursor().hasSelection())
-            selections.append(edit->textCursor().selectedText());
-    });
+    QObject::connect(edit, &VocalyneDocumentEdit::spokenWordShown,
+                     [&]() { selections.append(edit->spokenWord().selectedText()); });
     QStatusBar *status = window.statusBar();
 
     window.mainWindowAction(QStringLiteral("actionSpeak"))->trigger();

@@ -168,10 +168,11 @@ void SpeakFixture::SetUp()
         word.last = last;
         word.status = status();
         if (auto *edit = qobject_cast<VocalyneDocumentEdit *>(tabs->currentWidget())) {
-            const QTextCursor cursor = edit->textCursor();
-            word.selected = cursor.selectedText();
-            word.selectionStart = cursor.selectionStart();
-            word.position = cursor.position();
+            const QTextCursor spoken = edit->spokenWord();
+            word.selected = spoken.selectedText();
+            word.selectionStart = spoken.selectionStart();
+            word.position = edit->textCursor().position();
+            word.userSelection = edit->textCursor().selectedText();
         }
         heard.push_back(word);
     };

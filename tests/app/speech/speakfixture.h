@@ -27,9 +27,10 @@ struct HeardWord
 {
     int first = 0;
     int last = 0;
-    QString selected;     ///< the editor's selected text
-    int selectionStart = 0;
-    int position = 0;     ///< the editor's cursor position
+    QString selected;     ///< the text shown as the spoken word
+    int selectionStart = 0; ///< where the spoken word starts
+    int position = 0;     ///< the editor's cursor position (the caret)
+    QString userSelection; ///< the editor's selected text
     QString status;       ///< the status bar text
 };
 

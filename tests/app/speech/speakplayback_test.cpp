@@ -46,6 +46,7 @@ TEST_F(SpeakFixture, PauseResumeAndStopWhilePlaying)
     EXPECT_EQ(controller->currentSpeakingEditor(), nullptr);
     EXPECT_EQ(edit->textCursor().position(), 0);
     EXPECT_FALSE(edit->textCursor().hasSelection());
+    EXPECT_FALSE(edit->spokenWord().hasSelection());
     // Nothing of the dropped text is heard afterwards, not even its end.
     const size_t atStop = heard.size();
     waitFor([]() { return false; }, 800);
@@ -73,7 +74,7 @@ TEST_F(SpeakFixture, SpeakingAnotherDocumentOrClosingTheTabStopsFirst)
     EXPECT_EQ(words, QStringList({QStringLiteral("Second"), QStringLiteral("document"),
                                   QStringLiteral("speaks"), QStringLiteral("now")}));
     // Its word highlight is gone, so Speak there reads it all again.
-    EXPECT_FALSE(first->textCursor().hasSelection());
+    EXPECT_FALSE(first->spokenWord().hasSelection());
 
     // Closing the speaking tab, even when another tab is current, stops it.
     tabs->setCurrentWidget(first);
