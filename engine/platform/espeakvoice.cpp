@@ -74,6 +74,9 @@ public:
         m_pieceBase = m_inputSamples;
         m_lastWordSample = 0;
         m_lastVoicedSample = 0;
+        m_lastQueuedSample = 0;
+        m_sentence = {};
+        m_givenWay = false;
     }
 
     // Words of the piece that the synthesiser never named (the end of a
@@ -85,8 +88,6 @@ public:
             return;
         const bool named = m_locator->anyWordNamed();
         const auto rest = m_locator->remainingWords();
-        if (rest.empty())
-            return;
         const int64_t end = std::max(m_lastVoicedSample, m_lastWordSample);
         const int64_t span = end - m_lastWordSample;
         // A named word owns the start of the stretch; without one, the
@@ -94,9 +95,9 @@ public:
         const int64_t shares = int64_t(rest.size()) + (named ? 1 : 0);
         for (size_t k = 0; k < rest.size(); ++k) {
             const int64_t share = int64_t(k) + (named ? 1 : 0);
-            queueRangeEvent(kEventWordBoundary, rest[k].first, rest[k].second,
-                            m_lastWordSample + span * share / shares);
+            queueSkippedWord(rest[k], m_lastWordSample + span * share / shares);
         }
+        queueSentence();
     }
 
     void samples(const int16_t *data, int count) override
@@ -123,11 +124,12 @@ public:
     void waitForPlayback()
     {
         EspeakEngine &engine = EspeakEngine::instance();
-        for (;;) {
+        while (!m_givenWay) {
             const AudioPlayer::Room room = m_voice.m_player.waitForRoom(
                 m_utterance.generation, m_aheadBytes, std::chrono::milliseconds(50));
-            if (room != AudioPlayer::Room::TimedOut || engine.othersWaiting())
+            if (room != AudioPlayer::Room::TimedOut)
                 return;
+            m_givenWay = engine.othersWaiting();
         }
     }
 
@@ -144,18 +146,40 @@ public:
         for (size_t k = 0; k < skipped.size(); ++k) {
             const int64_t at =
                 m_lastWordSample + span * int64_t(k + 1) / int64_t(skipped.size() + 1);
-            queueRangeEvent(kEventWordBoundary, skipped[k].first, skipped[k].second, at);
+            queueSkippedWord(skipped[k], at);
         }
+        queueSentence();
         queueRangeEvent(kEventWordBoundary, start, length, sample);
         m_lastWordSample = sample;
     }
 
+    // A sentence's event waits for its first named word: the words the
+    // synthesiser passed over before that belong to the sentence before,
+    // and are reported ahead of it.
     void sentence(int position, int64_t sample) override
     {
         uint32_t start = 0;
         uint32_t length = 0;
-        if (m_locator && m_locator->locateSentence(position, start, length))
-            queueRangeEvent(kEventSentenceBoundary, start, length, sample);
+        if (m_locator && m_locator->locateSentence(position, start, length)) {
+            queueSentence();
+            m_sentence = {true, start, length, sample};
+        }
+    }
+
+    void queueSkippedWord(const std::pair<uint32_t, uint32_t> &word, int64_t sample)
+    {
+        if (m_sentence.waiting && word.first >= m_sentence.start)
+            queueSentence();
+        queueRangeEvent(kEventWordBoundary, word.first, word.second, sample);
+    }
+
+    void queueSentence()
+    {
+        if (!m_sentence.waiting)
+            return;
+        m_sentence.waiting = false;
+        queueRangeEvent(kEventSentenceBoundary, m_sentence.start, m_sentence.length,
+                        m_sentence.sample);
     }
 
     bool cancelled() override { return m_voice.cancelled(m_utterance.generation); }
@@ -164,6 +188,9 @@ public:
     // sample (of the current piece) has played.
     void queueRangeEvent(int id, uint32_t start, uint32_t length, int64_t sample)
     {
+        // Events that the synthesiser names late keep the order of the text.
+        sample = std::max(sample, m_lastQueuedSample);
+        m_lastQueuedSample = sample;
         Event event;
         event.id = id;
         event.streamNumber = m_utterance.stream;
@@ -207,7 +234,16 @@ private:
     uint64_t m_pieceBase = 0;
     int64_t m_lastWordSample = 0;   // within the current piece
     int64_t m_lastVoicedSample = 0; // within the current piece
+    int64_t m_lastQueuedSample = 0; // within the current piece
+    struct
+    {
+        bool waiting = false;
+        uint32_t start = 0;
+        uint32_t length = 0;
+        int64_t sample = 0;
+    } m_sentence;
     uint64_t m_aheadBytes = 0;
+    bool m_givenWay = false; // another voice waits: this piece runs to its end
 };
 
 EspeakVoice::EspeakVoice()

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace qvsp;
 
 namespace {
@@ -187,6 +189,93 @@ TEST(WordLocatorTest, SynthesiserPositionsWidenToWholeWordsReportedOnce)
     EXPECT_EQ(word(1), u"-") << "never back to an earlier word";
 }
 
+TEST(SpeechTextReaderTest, EndTagsCloseTheirInnermostElementWithEverythingInsideIt)
+{
+    const std::u16string text = u"<rate speed='1'><pitch middle='2'><rate speed='1'>a</pitch>b"
+                                u"</rate>c</rate>d</volume>e";
+    const auto pieces = readAll(text, true);
+    ASSERT_EQ(pieces.size(), 5u);
+    EXPECT_EQ(spoken(pieces[0]), "a");
+    EXPECT_EQ(pieces[0].state.rate, 2);
+    EXPECT_EQ(pieces[0].state.pitch, 2);
+    EXPECT_EQ(spoken(pieces[1]), "b") << "</pitch> ends the rate opened inside it too";
+    EXPECT_EQ(pieces[1].state.rate, 1);
+    EXPECT_EQ(pieces[1].state.pitch, 0);
+    EXPECT_EQ(spoken(pieces[2]), "c") << "so </rate> ends the outer rate";
+    EXPECT_EQ(pieces[2].state.rate, 0);
+    EXPECT_EQ(spoken(pieces[3]), "d") << "an end tag with nothing open changes nothing";
+    EXPECT_EQ(spoken(pieces[4]), "e");
+}
+
+TEST(SpeechTextReaderTest, HostileMarkupReadsToItsWordsAndCanBeAbandoned)
+{
+    // Many elements opened, others closed: every end tag misses.
+    std::u16string opened;
+    for (int i = 0; i < 100000; ++i)
+        opened += u"<rate>";
+    std::u16string closed;
+    for (int i = 0; i < 100000; ++i)
+        closed += u"</pitch>";
+    const std::u16string text = opened + u"word" + closed + u" last";
+    auto pieces = readAll(text, true);
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(spoken(pieces[0]), "word");
+    EXPECT_EQ(sources(text, pieces[0]), u"word");
+    EXPECT_EQ(spoken(pieces[1]), " last");
+
+    // Quoted values that never close inside their tag, and a '<' inside a
+    // quoted value: no tag's reading runs on into the rest of the text.
+    std::u16string quotes;
+    for (int i = 0; i < 50000; ++i)
+        quotes += u"<a k'=\" '>";
+    pieces = readAll(quotes + u"<b title='x<y'>z", true);
+    std::string all;
+    for (const auto &piece : pieces)
+        all += spoken(piece);
+    EXPECT_EQ(all, "<b title='x<y'>z") << "a '<' inside a tag makes it text";
+
+    // A stop while a long stretch of markup yields no piece ends the
+    // reading at once.
+    SpeechTextReader reader(text, true);
+    int asked = 0;
+    const std::function<bool()> cancelled = [&asked] { return ++asked > 0; };
+    reader.setCancelCheck(&cancelled);
+    SpeechPiece piece;
+    EXPECT_FALSE(reader.next(piece));
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(reader.next(piece)) << "an abandoned text stays abandoned";
+}
+
+TEST(WordLocatorTest, WordsAfterTheLastNamedOneAreLeftForTheEnd)
+{
+    const std::u16string text = u"Yes it is, a row.";
+    const auto pieces = readAll(text, false);
+    ASSERT_EQ(pieces.size(), 1u);
+    WordLocator locator(pieces[0]);
+    uint32_t start = 0;
+    uint32_t length = 0;
+    ASSERT_TRUE(locator.locate(1, start, length));
+    ASSERT_TRUE(locator.locate(5, start, length));
+    EXPECT_EQ(text.substr(start, length), u"it");
+    std::vector<std::u16string> rest;
+    for (const auto &[from, size] : locator.remainingWords())
+        rest.push_back(text.substr(from, size));
+    EXPECT_EQ(rest, (std::vector<std::u16string>{u"is", u"a", u"row"}));
+    EXPECT_TRUE(locator.remainingWords().empty()) << "each only once";
+
+    // A piece the synthesiser named no word of leaves all of them.
+    WordLocator silent(pieces[0]);
+    EXPECT_EQ(silent.remainingWords().size(), 5u);
+
+    // A pronunciation's phonemes all stand for the words they replace,
+    // which are one range, reported once.
+    const std::u16string pron = u"<pron sym='h eh 1 l ow w er 1 l d'>hello world</pron>";
+    const auto pronPieces = readAll(pron, true);
+    ASSERT_EQ(pronPieces.size(), 1u);
+    WordLocator phonemes(pronPieces[0]);
+    EXPECT_EQ(phonemes.remainingWords().size(), 1u);
+}
+
 TEST(SpeechTextReaderTest, AnyInputGivesPiecesWithinTheText)
 {
     // Fragments that make for broken, nested and unusual markup.
@@ -258,6 +347,12 @@ TEST(SpeechTextReaderTest, AnyInputGivesPiecesWithinTheText)
                     if (locator.locate(position, start, length)) {
                         ASSERT_LE(uint64_t(start) + length, text.size());
                     }
+                }
+                uint32_t end = 0;
+                for (const auto &[start, length] : locator.remainingWords()) {
+                    ASSERT_GE(start, end) << "left-over words come once, in order";
+                    end = start + length;
+                    ASSERT_LE(end, text.size());
                 }
             }
             ASSERT_LT(guard, 10000) << "the reader always comes to an end";
