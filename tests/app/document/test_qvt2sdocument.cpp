@@ -63,6 +63,31 @@ TEST_F(DocumentTest, BookmarksThatTouchConflictButNeighboursDoNot)
     EXPECT_EQ(doc.bookmarks().size(), 3);
 }
 
+TEST_F(DocumentTest, ARangeWhollyEnclosingAnExistingOneIsRefused)
+{
+    // Nothing else near: only the enclosure itself can refuse these.
+    owner.text = QString(100, QLatin1Char('x'));
+    doc.addBookmark(10, 20);
+    doc.addBookmark(5, 40);
+    doc.addBookmark(40, 5);
+    ASSERT_EQ(doc.bookmarks().size(), 1);
+    EXPECT_EQ(doc.bookmarks().at(0).fromChar, 10u);
+    EXPECT_EQ(doc.bookmarks().at(0).toChar, 20u);
+    EXPECT_EQ(owner.messages.size(), 2); // the embedding warning, each time
+
+    addSection(10, 20);
+    addSection(5, 40);
+    addSection(40, 5);
+    ASSERT_EQ(doc.sections().size(), 1);
+    EXPECT_EQ(doc.sections().at(0).fromChar, 10u);
+    EXPECT_EQ(doc.sections().at(0).toChar, 20u);
+    // And enclosed the other way round, for both kinds.
+    doc.addBookmark(12, 18);
+    addSection(12, 18);
+    EXPECT_EQ(doc.bookmarks().size(), 1);
+    EXPECT_EQ(doc.sections().size(), 1);
+}
+
 TEST_F(DocumentTest, EmptySelectionIsRefusedWithItsMessage)
 {
     doc.addBookmark(4, 4);
