@@ -9,9 +9,11 @@
 #include <QString>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -111,6 +113,15 @@ TEST(QVTTSEngineTest, HelpersAndForeignEngineTypes)
     EXPECT_EQ(QVTTSPause(QVTTSEngineFamily4, 0), 0);
     EXPECT_EQ(QVTTSResume(QVTTSEngineFamily1, 0), 0);
     EXPECT_EQ(QVTTSStop(QVTTSEngineNone, 0), 0);
+    // Values outside the enumerations are accepted as they stand: an
+    // unknown engine type does nothing, text type 2 is plain text.
+    const auto unknownEngine = QVTTSVoiceEngineType(100);
+    EXPECT_EQ(speak(voice, QStringLiteral("Nothing"), -1, QVTTSTextType(2), -1, unknownEngine), 0);
+    EXPECT_EQ(QVTTSPause(unknownEngine, 0), 0);
+    EXPECT_EQ(QVTTSResume(QVTTSVoiceEngineType(-100000), 0), 0);
+    EXPECT_EQ(QVTTSStop(unknownEngine, 0), 0);
+    EXPECT_EQ(GetQVTTSEngineInfo(unknownEngine, 0, 19, &value, 0, nullptr), 0);
+    EXPECT_EQ(value, 77);
     host.pump(300);
     EXPECT_TRUE(QVTTSTestHost::words().empty());
 }
@@ -354,4 +365,51 @@ TEST(QVTTSEngineTest, UnhookedInitialisationAndTheExportMessage)
     ASSERT_EQ(speak(voice, QStringLiteral("Again")), 0);
     ASSERT_TRUE(host.waitForEnds(1));
     EXPECT_EQ(QVTTSTestHost::words(), (std::vector<Pair>{{0, 4}, {0, -1}}));
+}
+
+TEST(QVTTSEngineTest, StopAndUninitialiseDoNotWaitForLongMarkup)
+{
+    // 2.8 MB of elements opened by the hundred thousand and closed by other
+    // names, around one word: reading it must neither take long nor keep a
+    // stop, the next text or the engine's end waiting.
+    QVTTSTestHost host;
+    const std::string voice = QVTTSTestHost::voiceContaining(kEnglish);
+    QString hostile;
+    hostile.reserve(2800000);
+    for (int i = 0; i < 200000; ++i)
+        hostile += QStringLiteral("<rate>");
+    hostile += QStringLiteral("word");
+    for (int i = 0; i < 200000; ++i)
+        hostile += QStringLiteral("</pitch>");
+    using Clock = std::chrono::steady_clock;
+    auto millisecondsSince = [](Clock::time_point start) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+    };
+
+    ASSERT_EQ(speak(voice, hostile, -1, QVTTSTextXml), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    auto start = Clock::now();
+    ASSERT_EQ(QVTTSStop(QVTTSEngineSpeechPlatform, 0), 0);
+    const QString fresh = QStringLiteral("Fresh words");
+    ASSERT_EQ(speak(voice, fresh), 0);
+    ASSERT_TRUE(host.waitForEnds(1, 10000));
+    const auto nextText = millisecondsSince(start);
+    EXPECT_EQ(QVTTSTestHost::spokenWords(), QVTTSTestHost::wordRanges(fresh));
+    EXPECT_LT(nextText, 2000) << "the next text waited for the markup";
+    RecordProperty("stopToNextTextEndMs", int(nextText));
+
+    // The whole text read and spoken: its one word.
+    QVTTSTestHost::words().clear();
+    ASSERT_EQ(speak(voice, hostile, -1, QVTTSTextXml), 0);
+    ASSERT_TRUE(host.waitForEnds(1, 10000));
+    const int offset = int(hostile.indexOf(QLatin1String("word")));
+    EXPECT_EQ(QVTTSTestHost::spokenWords(), (std::vector<Pair>{{offset, offset + 3}}));
+
+    ASSERT_EQ(speak(voice, hostile, -1, QVTTSTextXml), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    start = Clock::now();
+    UninitQVTTSEngine();
+    const auto uninitialise = millisecondsSince(start);
+    EXPECT_LT(uninitialise, 1000);
+    RecordProperty("uninitialiseMs", int(uninitialise));
 }
