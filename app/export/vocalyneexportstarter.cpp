@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "vocalyneexportstarter.h"
+
+#include "vocalyneexportbatch.h"
+#include "vocalyneexportfiles.h"
+#include "vocalyneexportprocess.h"
+#include "vocalyneexportreporter.h"
+
+#include <QCoreApplication>
+#include <QProcessEnvironment>
+#include <QSharedMemory>
+
+#include <cstring>
+#include <new>
+
+VocalyneExportStarter::VocalyneExportStarter(const QString &instanceKey)
+    : m_key(instanceKey.isEmpty()
+                ? VocalyneExportFiles::instanceSharedMemoryKey(QCoreApplication::applicationPid())
+                : instanceKey),
+      m_program(QCoreApplication::applicationDirPath() + QStringLiteral("/VocalyneExporter"))
+{
+}
+
+VocalyneExportStarter::~VocalyneExportStarter() = default;
+
+VocalyneExportProcess *VocalyneExportStarter::startSingle(QWidget *mainWindow,
+                                                          VocalyneExportReporter *reporter,
+                                                          VocalyneExportRequest request,
+                                                          const QString &text)
+{
+    // The previous export's block goes now, not when its worker ended: a
+    // worker may still be reading it until then.
+    m_block.reset();
+    m_text.clear();
+    request.inputPath.clear();
+
+    const auto fail = [&](const char *message) -> VocalyneExportProcess * {
+        if (reporter)
+            reporter->report(QCoreApplication::translate("QApplication", message), -1, -1);
+        return nullptr;
+    };
+
+    // Every 8-bit text handed to the worker is UTF-8 here, whatever the
+    // voice's engine type: any narrower codec would silence letters.
+    try {
+        m_text = text.toUtf8();
+        // The text ends at its first 0 character, as the worker reads it.
+        const qsizetype zero = m_text.indexOf('\0');
+        if (zero >= 0)
+            m_text.truncate(zero);
+        m_text.append('\0');
+    } catch (const std::bad_alloc &) {
+        m_text = QByteArray();
+        return fail(QT_TRANSLATE_NOOP("QApplication", "Out of memory."));
+    }
+
+    m_block = std::make_unique<QSharedMemory>(m_key);
+    // A block left by an earlier run under the same process id would
+    // otherwise keep every export from starting: a large enough one is used.
+    const bool made = m_block->create(m_text.size(), QSharedMemory::ReadWrite) ||
+                      (m_block->error() == QSharedMemory::AlreadyExists && m_block->attach() &&
+                       m_block->size() >= m_text.size());
+    if (!made) {
+        m_block.reset();
+        return fail(QT_TRANSLATE_NOOP("QApplication", "General access failure."));
+    }
+    m_block->lock();
+    std::memcpy(m_block->data(), m_text.constData(), size_t(m_text.size()));
+    m_block->unlock();
+
+    auto *process =
+        new VocalyneExportProcess(mainWindow, reporter, request.outputPath, request.isMP3);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(VocalyneExportFiles::sharedMemoryKeyVariable()), m_key);
+    process->setProcessEnvironment(environment);
+    return launch(process, request);
+}
+
+VocalyneExportProcess *VocalyneExportStarter::startBatch(QWidget *mainWindow,
+                                                         VocalyneExportReporter *reporter,
+                                                         const VocalyneExportRequest &request,
+                                                         VocalyneExportBatch *batch, int row)
+{
+    auto *process = new VocalyneExportProcess(mainWindow, reporter, request.outputPath,
+                                              request.isMP3, batch, row);
+    batch->workerStarting(process);
+    return launch(process, request);
+}
+
+VocalyneExportProcess *VocalyneExportStarter::launch(VocalyneExportProcess *process,
+                                                     const VocalyneExportRequest &request)
+{
+    // Nothing refers to a worker once its end has been handled.
+    QObject::connect(process, &VocalyneExportProcess::exportEnded, process, &QObject::deleteLater);
+    process->startWorker(m_program, request.toArguments());
+    return process;
+}
