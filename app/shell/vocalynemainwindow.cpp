@@ -77,6 +77,7 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
     setUpViewMenu();
     recordDefaultLayout();
     connectActions();
+    setUpAuthoring();
     disableLaterFeatures();
     setUpSpellChecking();
 
@@ -290,15 +291,12 @@ void VocalyneMainWindow::disableLaterFeatures()
     // These commands belong to features that are not part of the program
     // yet; they are shown so that menus and toolbars keep their final shape.
     const QList<QAction *> later = {
-        actionExport, actionQuick_Export, actionSelection_Speech_Properties,
-        actionAdd_Speech_Element, actionBookmark_Selection, actionPronunciation_Corrector,
+        actionExport, actionQuick_Export, actionPronunciation_Corrector,
         actionFind, actionReplace, actionEmail_Reader, actionWeb_Browser, actionBatch_Converter,
         actionExtract_Text_from_Image, actionPreferences, actionTutorial,
         actionQuick_Reference, actionHelp, actionGet_more_voices, actionSave_Layout,
         actionLoad_Layout, actionDocument_Properties, actionShow, actionHide,
-        actionEnable_Bookmark_s, actionDisable_Bookmark_s, actionDelete_Bookmark_s,
-        actionEnable_Section_s, actionDisable_Section_s, actionDelete_Section_s,
-        actionEdit_Section, actionDisplay_HistItem, actionDelete_HistItem};
+        actionDisplay_HistItem, actionDelete_HistItem};
     for (QAction *action : later)
         action->setEnabled(false);
     action_Empty->setEnabled(false);

@@ -14,6 +14,7 @@
 
 class QAction;
 class QCheckBox;
+class QMenu;
 class QComboBox;
 class QPrinter;
 class QSpinBox;
@@ -126,6 +127,29 @@ public Q_SLOTS:
     void syncPitchWithPitchSpin(int value);
     void syncHighlightWithHighlightCBox(int state);
 
+    // Authoring speech (vocalynemainwindowauthoring.cpp).
+    /// Opens the section editor for a new section over the selection.
+    void showSpeechSectionEditDialog();
+    /// Opens the section editor on section sectionIndex of the current document.
+    void showSpeechSectionEditDialog(int sectionIndex);
+    void showSpeechElementEditDialog();
+    void bookmarkSelection();
+    void bookmarkManagerCurrentCellChanged(int row, int column, int previousRow,
+                                           int previousColumn);
+    void bookmarkManagerCellDoubleClicked(int row, int column);
+    void showBookmarkManagerContextMenu(const QPoint &point);
+    void bookmarkManagerSelectedEntitiesEnable();
+    void bookmarkManagerSelectedEntitiesDisable();
+    void bookmarkManagerSelectedEntitiesDelete();
+    void sectionManagerCurrentCellChanged(int row, int column, int previousRow,
+                                          int previousColumn);
+    void sectionManagerCellDoubleClicked(int row, int column);
+    void showSectionManagerContextMenu(const QPoint &point);
+    void sectionManagerSelectedEntitiesEnable();
+    void sectionManagerSelectedEntitiesDisable();
+    void sectionManagerSelectedEntitiesDelete();
+    void sectionManagerSelectedEntityEdit();
+
     void setdocToolbarSmallIcons();
     void setdocToolbarMediumIcons();
     void setdocToolbarLargeIcons();
@@ -178,6 +202,11 @@ private:
     /// redraw, its highlights are redrawn).
     bool checkDocumentVoice(int index, bool redraw = true);
 
+    // Authoring speech (vocalynemainwindowauthoring.cpp).
+    void setUpAuthoring();
+    void setManagerEntityStates(bool sections, int state);
+    void deleteManagerEntities(bool sections);
+
     // Toolbars (vocalynemainwindowview.cpp).
     void setToolbarIconSize(QToolBar *bar, int size);
     void setToolbarStyle(QToolBar *bar, Qt::ToolButtonStyle style);
@@ -192,6 +221,8 @@ private:
     QSpinBox *m_pitchSpin = nullptr;
     QCheckBox *m_highlightCheck = nullptr;
     QToolButton *m_closeTabButton = nullptr;
+    QMenu *m_bookmarkManagerMenu = nullptr;
+    QMenu *m_sectionManagerMenu = nullptr;
 
     QString m_lastOpenDirectory;
     QString m_lastSaveDirectory;
