@@ -77,17 +77,24 @@ HunspellWordChecker::~HunspellWordChecker() = default;
 bool HunspellWordChecker::load(const char *path, bool append)
 {
     m_hunspell.reset();
+    m_ngramHunspell.reset();
     if (!append)
         m_words.clear();
     return m_words.appendFile(path);
 }
 
-bool HunspellWordChecker::ensureBuilt()
+std::unique_ptr<Hunspell> HunspellWordChecker::build(bool ngrams) const
 {
-    if (m_hunspell)
-        return true;
-    if (!QFile::exists(QFile::decodeName(m_affixPath.c_str())))
-        return false;
+    QFile rules(QFile::decodeName(m_affixPath.c_str()));
+    if (!rules.open(QIODevice::ReadOnly))
+        return nullptr;
+    QTemporaryFile affix;
+    if (!affix.open())
+        return nullptr;
+    affix.write(rules.readAll());
+    if (!ngrams)
+        affix.write("\nMAXNGRAMSUGS 0\n");
+    affix.close();
 
     // Hunspell sizes its hash table once, from the word count on the first
     // line of a .dic file, and chains everything beyond it; a table sized
@@ -95,20 +102,26 @@ bool HunspellWordChecker::ensureBuilt()
     // one by one, so no word is ever read as Hunspell's "word/flags" syntax.
     QTemporaryFile dic;
     if (!dic.open())
-        return false;
+        return nullptr;
     const std::size_t tableSize = m_words.size() + 1;
     dic.write(QByteArray::number(qulonglong(tableSize)) + '\n');
     dic.close();
 
-    auto hunspell = std::make_unique<Hunspell>(m_affixPath.c_str(),
+    auto hunspell = std::make_unique<Hunspell>(QFile::encodeName(affix.fileName()).constData(),
                                                QFile::encodeName(dic.fileName()).constData());
     std::string word;
     m_words.forEach([&](std::string_view entry) {
         word.assign(entry);
         hunspell->add(word);
     });
-    m_hunspell = std::move(hunspell);
-    return true;
+    return hunspell;
+}
+
+bool HunspellWordChecker::ensureBuilt()
+{
+    if (!m_hunspell)
+        m_hunspell = build(false);
+    return m_hunspell != nullptr;
 }
 
 bool HunspellWordChecker::isKnown(const std::string &word)
@@ -125,6 +138,12 @@ std::vector<std::string> HunspellWordChecker::suggest(const std::string &word)
     if (word.empty() || !ensureBuilt() || m_words.size() == 0)
         return {};
     std::vector<std::string> list = m_hunspell->suggest(word);
+    if (list.empty()) {
+        if (!m_ngramHunspell)
+            m_ngramHunspell = build(true);
+        if (m_ngramHunspell)
+            list = m_ngramHunspell->suggest(word);
+    }
     const std::u32string typed = codePoints(word);
     std::vector<std::pair<double, std::string>> ranked;
     ranked.reserve(list.size());
@@ -145,6 +164,8 @@ void HunspellWordChecker::insert(const std::string &word)
     m_words.append(word);
     if (m_hunspell)
         m_hunspell->add(word);
+    if (m_ngramHunspell)
+        m_ngramHunspell->add(word);
 }
 
 } // namespace vocalynesc

@@ -164,6 +164,8 @@ TEST_F(VocalyneSCTest, ShippedEnglishDictionaryCorrectsCommonTypos)
     EXPECT_TRUE(suggests("wich", "which"));
     EXPECT_TRUE(suggests("dont", "don't", 1));
     EXPECT_TRUE(suggests("libary", "library"));
+    // Beyond single slips: the n-gram comparison with the whole list.
+    EXPECT_TRUE(suggests("acomodashun", "accommodation"));
     // A missing accent or apostrophe is the nearest miss.
     EXPECT_TRUE(suggests("cafe", "café", 1));
     EXPECT_TRUE(suggests("wouldnt", "wouldn't", 1));
