@@ -1,14 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
-// What one typed character costs in a large speech document: a 1 MB text with
-// 5,000 sections, 20,000 elements and 1,000 bookmarks, in a shown editor next
-// to its two manager tables. A sample is one key press delivered to the
-// editor plus the event processing it causes (position sync, table rows,
-// repaint). Reports the median and 95th percentile per typing place, as wall
-// time and as CPU time of the GUI thread, and the same for a plain text
-// widget holding the same text (the toolkit's own cost of the keystroke).
-// Usage: editingbench_typing [keys per place]   (runs on the offscreen
-// platform unless QT_QPA_PLATFORM is set; settings go to the test location)
+// What one typed character costs in a large speech document, with the
+// repaint that follows it, for the document shapes users have and at two
+// sizes so that growth shows:
+//   paragraphs    lines of about a dozen words, one paragraph each
+//   one-paragraph the same text without a line break (pasted or imported
+//                 text is often one paragraph)
+// at 250,000 and 1,000,000 characters, with one section per 200 characters,
+// one element per 50 and one bookmark per 1,000, in a shown editor next to
+// its two manager tables. A sample is one key press delivered to the editor
+// plus the event processing it causes (position sync, table rows, repaint);
+// every sample is checked to have repainted the editor. Reports the median
+// and 95th percentile per typing place, as wall time and as CPU time of the
+// GUI thread, and the same for a plain text widget holding the same text
+// (the toolkit's own cost of the keystroke).
+//
+// Usage: editingbench_typing [keys per place] [shape] [size]
+// Run it in a visible window: under Xvfb, e.g.
+//   xvfb-run -a -s "-screen 0 1920x1080x24" build/bin/editingbench_typing
+// (without a display it falls back to the offscreen platform, which paints
+// too, into memory). EDITINGBENCH_PLACE limits the run to one typing place;
+// EDITINGBENCH_NO_BASELINE skips the plain widget.
 #include "vocalynedocumentedit.h"
 #include "vocalynemainwindowinterface.h"
 #include "vocalynemessageservice.h"
@@ -102,7 +114,7 @@ public:
     }
 };
 
-QString makeText(int size)
+QString makeText(int size, bool oneParagraph)
 {
     static const char *words[] = {"speech", "document", "voice", "reads", "the",    "text",
                                   "aloud",  "while",    "every", "word",  "lights", "up"};
@@ -114,7 +126,7 @@ QString makeText(int size)
         text += QLatin1String(words[w++ % 12]);
         line += 1;
         if (line % 12 == 0)
-            text += QStringLiteral(".\n");
+            text += oneParagraph ? QStringLiteral(". ") : QStringLiteral(".\n");
         else
             text += QLatin1Char(' ');
     }
@@ -145,18 +157,42 @@ Figures figures(std::vector<double> samples)
     return {samples[n / 2], samples[std::min(n - 1, (n * 95) / 100)], samples.back()};
 }
 
+// Counts the paints of a widget, so that every sample is known to include
+// the repaint the keystroke caused.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+struct Shape
+{
+    const char *name;
+    bool oneParagraph;
+};
+
+void runShape(const Shape &shape, int textSize, int keysPerPlace);
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Halvern"));
     QCoreApplication::setApplicationName(QStringLiteral("Vocalyne"));
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    const int keysPerPlace = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
+    const int keysPerPlace = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    const QByteArray onlyShape = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    const int onlySize = argc > 3 ? std::atoi(argv[3]) : 0;
 
     StderrMessages messages;
     VocalyneMessageService::setInstance(&messages);
@@ -171,9 +207,29 @@ int main(int argc, char **argv)
             settings.setValue(key, 100);
         settings.setValue(Keys::SentPause, 670);
     }
+    std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
 
-    const int textSize = 1000 * 1000;
-    const int sectionCount = 5000, elementCount = 20000, bookmarkCount = 1000;
+    const Shape shapes[] = {{"paragraphs", false}, {"one-paragraph", true}};
+    for (const Shape &shape : shapes) {
+        if (!onlyShape.isEmpty() && onlyShape != shape.name)
+            continue;
+        for (int size : {250 * 1000, 1000 * 1000}) {
+            if (onlySize == 0 || onlySize == size)
+                runShape(shape, size, keysPerPlace);
+        }
+    }
+    VocalyneMessageService::setInstance(nullptr);
+    return 0;
+}
+
+namespace {
+
+void runShape(const Shape &shape, const int textSize, const int keysPerPlace)
+{
+    std::printf("\n== %s, %d characters ==\n", shape.name, textSize);
+    // The same density of entities at every size.
+    const int sectionCount = textSize / 200, elementCount = textSize / 50,
+              bookmarkCount = textSize / 1000;
 
     QWidget window;
     auto *layout = new QHBoxLayout(&window);
@@ -189,7 +245,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer setup;
     setup.start();
-    edit->setPlainText(makeText(textSize));
+    edit->setPlainText(makeText(textSize, shape.oneParagraph));
     std::printf("text set: %lld ms\n", setup.elapsed());
     QList<QVT2SSection> sections;
     const quint32 sectionSlot = textSize / sectionCount;
@@ -235,11 +291,12 @@ int main(int argc, char **argv)
     const Place places[] = {
         {"start (every row moves)", 0},
         {"middle (half the rows move)", textSize / 2 + 3},
-        {"inside a section", int(sections.at(2500).fromChar) + 20},
+        {"inside a section", int(sections.at(sectionCount / 2).fromChar) + 20},
         {"end (nothing moves)", textSize - 1},
-        {"backspace (middle)", textSize / 2 + 20003, Qt::Key_Backspace},
+        {"backspace (middle)", textSize / 2 + textSize / 50 + 3, Qt::Key_Backspace},
     };
     const QByteArray only = qgetenv("EDITINGBENCH_PLACE");
+    PaintCounter paintCounter;
 
     // The same text in a plain text widget of the same size: what typing costs
     // without any speech entity, for comparison.
@@ -265,20 +322,30 @@ int main(int argc, char **argv)
                 QCoreApplication::processEvents();
             std::vector<double> samples;
             std::vector<double> cpuSamples;
+            int unpainted = 0;
+            target->viewport()->installEventFilter(&paintCounter);
             for (int k = 0; k < keysPerPlace; ++k) {
                 QElapsedTimer timer;
                 const double cpuStart = threadCpuMs();
+                const int paintsBefore = paintCounter.paints;
                 timer.start();
                 QTest::keyClick(target, place.key);
                 QCoreApplication::processEvents();
+                // The repaint is part of the keystroke: wait for it.
+                while (paintCounter.paints == paintsBefore && timer.elapsed() < 1000)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
                 samples.push_back(double(timer.nsecsElapsed()) / 1e6);
                 cpuSamples.push_back(threadCpuMs() - cpuStart);
+                if (paintCounter.paints == paintsBefore)
+                    ++unpainted;
             }
+            target->viewport()->removeEventFilter(&paintCounter);
             const Figures f = figures(samples);
             const Figures c = figures(cpuSamples);
             std::printf("%-6s %-29s wall median %6.2f p95 %6.2f | cpu median %6.2f p95 %6.2f "
-                        "max %6.2f ms\n",
-                        label, place.name, f.median, f.p95, c.median, c.p95, c.max);
+                        "max %6.2f ms%s\n",
+                        label, place.name, f.median, f.p95, c.median, c.p95, c.max,
+                        unpainted ? " (some keys not repainted!)" : "");
             all.insert(all.end(), samples.begin(), samples.end());
             allCpu.insert(allCpu.end(), cpuSamples.begin(), cpuSamples.end());
         }
@@ -306,15 +373,13 @@ int main(int argc, char **argv)
         std::printf("editor add one bookmark (full refresh)   wall %6.2f | cpu %6.2f ms\n",
                     double(timer.nsecsElapsed()) / 1e6, threadCpuMs() - cpuStart);
     }
-    if (!qEnvironmentVariableIsEmpty("EDITINGBENCH_NO_BASELINE")) {
-        VocalyneMessageService::setInstance(nullptr);
-        return 0;
-    }
+    if (!qEnvironmentVariableIsEmpty("EDITINGBENCH_NO_BASELINE"))
+        return;
     window.hide();
     plain.show();
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
     measure(&plain, "plain");
-    VocalyneMessageService::setInstance(nullptr);
-    return 0;
 }
+
+} // namespace
