@@ -77,6 +77,13 @@ public:
     /// blank or U+FFFD, one for one, so the file always reads back and every
     /// position stays valid. Never fails itself.
     bool write(QTextStream &stream, const QString &content);
+    /// Saves the document with content as its text into the file at path,
+    /// atomically: it is written beside the file and replaces it only once
+    /// complete and flushed to disk, so a save that fails (a full disk, a
+    /// write error) leaves the previous file byte for byte and no partial
+    /// file behind. On failure returns false and, when errorText is given,
+    /// puts the system's reason there.
+    bool saveToFile(const QString &path, const QString &content, QString *errorText = nullptr);
 
     /// Fills the global voice from "DefaultSpeechValues" (without the virtual
     /// setters); false when a value is missing (the values read are kept

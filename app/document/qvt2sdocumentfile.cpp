@@ -12,6 +12,7 @@
 #include "t2sfilescan.h"
 #include "t2sxml.h"
 
+#include <QSaveFile>
 #include <QStringConverter>
 #include <QTextStream>
 
@@ -192,5 +193,34 @@ bool QVT2SDocument::write(QTextStream &stream, const QString &content)
     stream.setEncoding(QStringConverter::Utf8);
     stream << file.text;
     stream.flush();
+    return true;
+}
+
+bool QVT2SDocument::saveToFile(const QString &path, const QString &content, QString *errorText)
+{
+    if (errorText)
+        errorText->clear();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (errorText)
+            *errorText = file.errorString();
+        return false;
+    }
+    {
+        QTextStream stream(&file);
+        write(stream, content);
+        stream.flush();
+        // A write that failed midway must not be committed as the file.
+        if (stream.status() != QTextStream::Ok || file.error() != QFileDevice::NoError) {
+            if (errorText)
+                *errorText = file.errorString();
+            file.cancelWriting();
+        }
+    }
+    if (!file.commit()) {
+        if (errorText && errorText->isEmpty())
+            *errorText = file.errorString();
+        return false;
+    }
     return true;
 }

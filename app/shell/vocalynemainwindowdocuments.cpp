@@ -308,23 +308,10 @@ bool VocalyneMainWindow::writeDocument(VocalyneDocumentEdit *edit, const QString
 {
     // Written beside the target and moved over it only when complete, so a
     // failed save never destroys the previous file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        VocalyneMessageService::critical(
-            this, appText("Error"), appText("Failed to open %1\n%2").arg(path, file.errorString()));
-        return false;
-    }
-    {
-        QTextStream stream(&file);
-        stream.setEncoding(QStringConverter::Utf8);
-        edit->write(stream, edit->toPlainText());
-        stream.flush();
-        if (stream.status() != QTextStream::Ok)
-            file.cancelWriting();
-    }
-    if (!file.commit()) {
-        VocalyneMessageService::critical(
-            this, appText("Error"), appText("Failed to open %1\n%2").arg(path, file.errorString()));
+    QString error;
+    if (!edit->saveToFile(path, edit->toPlainText(), &error)) {
+        VocalyneMessageService::critical(this, appText("Error"),
+                                         appText("Failed to open %1\n%2").arg(path, error));
         return false;
     }
     return true;
