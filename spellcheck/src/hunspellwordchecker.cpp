@@ -29,24 +29,34 @@ bool isJoiner(char32_t c)
 
 // Hunspell lists its candidates by the kind of edit that found them, not by
 // how close they are: "dont" would be offered "font" before "don't". This
-// distance makes an accent or an apostrophe a small slip, so the stable sort
-// below puts such corrections first and keeps Hunspell's order among equals.
+// distance makes an accent or an apostrophe a small slip and a doubled or
+// undoubled letter half a one, so the stable sort below puts such
+// corrections first and keeps Hunspell's order among equals.
+double insertionCost(const std::u32string &word, std::size_t at)
+{
+    if (isJoiner(word[at]))
+        return 0.2;
+    const bool doubled =
+        (at > 0 && word[at - 1] == word[at]) || (at + 1 < word.size() && word[at + 1] == word[at]);
+    return doubled ? 0.5 : 1.0;
+}
+
 double typingDistance(const std::u32string &a, const std::u32string &b)
 {
     const std::size_t n = a.size();
     const std::size_t m = b.size();
     std::vector<double> previous2(m + 1), previous(m + 1), current(m + 1);
     for (std::size_t j = 0; j <= m; ++j)
-        previous[j] = j == 0 ? 0.0 : previous[j - 1] + (isJoiner(b[j - 1]) ? 0.2 : 1.0);
+        previous[j] = j == 0 ? 0.0 : previous[j - 1] + insertionCost(b, j - 1);
     for (std::size_t i = 1; i <= n; ++i) {
-        current[0] = previous[0] + (isJoiner(a[i - 1]) ? 0.2 : 1.0);
+        current[0] = previous[0] + insertionCost(a, i - 1);
         for (std::size_t j = 1; j <= m; ++j) {
             double substitution = 0.0;
             if (a[i - 1] != b[j - 1])
                 substitution = baseLetter(a[i - 1]) == baseLetter(b[j - 1]) ? 0.2 : 1.0;
             double best = previous[j - 1] + substitution;
-            best = std::min(best, previous[j] + (isJoiner(a[i - 1]) ? 0.2 : 1.0));
-            best = std::min(best, current[j - 1] + (isJoiner(b[j - 1]) ? 0.2 : 1.0));
+            best = std::min(best, previous[j] + insertionCost(a, i - 1));
+            best = std::min(best, current[j - 1] + insertionCost(b, j - 1));
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
                 best = std::min(best, previous2[j - 2] + 1.0);
             current[j] = best;
@@ -147,8 +157,16 @@ std::vector<std::string> HunspellWordChecker::suggest(const std::string &word)
     const std::u32string typed = codePoints(word);
     std::vector<std::pair<double, std::string>> ranked;
     ranked.reserve(list.size());
-    for (std::string &candidate : list)
-        ranked.emplace_back(typingDistance(typed, codePoints(candidate)), std::move(candidate));
+    for (std::string &candidate : list) {
+        const std::u32string letters = codePoints(candidate);
+        // Among equally near words, those that keep the first letter come
+        // first: typists seldom get the first letter wrong ("teh": "the"
+        // before "eth").
+        const bool sameStart = !typed.empty() && !letters.empty() &&
+                               baseLetter(typed.front()) == baseLetter(letters.front());
+        ranked.emplace_back(typingDistance(typed, letters) + (sameStart ? 0.0 : 0.1),
+                            std::move(candidate));
+    }
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const auto &x, const auto &y) { return x.first < y.first; });
     list.clear();

@@ -156,7 +156,7 @@ TEST_F(VocalyneSCTest, ShippedEnglishDictionaryCorrectsCommonTypos)
     for (const char *word : {"teh", "recieve", "definately"})
         EXPECT_FALSE(known(word)) << word;
 
-    EXPECT_TRUE(suggests("teh", "the"));
+    EXPECT_TRUE(suggests("teh", "the", 1));
     EXPECT_TRUE(suggests("recieve", "receive"));
     EXPECT_TRUE(suggests("definately", "definitely"));
     EXPECT_TRUE(suggests("accomodate", "accommodate"));
@@ -164,6 +164,8 @@ TEST_F(VocalyneSCTest, ShippedEnglishDictionaryCorrectsCommonTypos)
     EXPECT_TRUE(suggests("wich", "which"));
     EXPECT_TRUE(suggests("dont", "don't", 1));
     EXPECT_TRUE(suggests("libary", "library"));
+    EXPECT_TRUE(suggests("leter", "letter", 1));
+    EXPECT_TRUE(suggests("occassion", "occasion", 1));
     // Beyond single slips: the n-gram comparison with the whole list.
     EXPECT_TRUE(suggests("acomodashun", "accommodation"));
     // A missing accent or apostrophe is the nearest miss.
