@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 // The command-line host, run as a user would: the voice list follows the
 // user's language, and every reported range is a word of the text.
+#include <QByteArray>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -11,7 +12,8 @@
 
 namespace {
 
-QStringList runSay(const QStringList &arguments, const QString &lang)
+QStringList runSay(const QStringList &arguments, const QString &lang,
+                   const QByteArray &input = QByteArray())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -22,6 +24,10 @@ QStringList runSay(const QStringList &arguments, const QString &lang)
     env.insert(QStringLiteral("VOCALYNE_AUDIO_OUTPUT"), QStringLiteral("fast-null"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(QVTTSSAY_PATH), arguments);
+    if (!input.isEmpty()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput())
@@ -63,4 +69,32 @@ TEST(QvttssayTool, PrintsEachWordWithItsRangeAndTheEnd)
     EXPECT_EQ(words.join(QLatin1Char(' ')),
               QStringLiteral("Naïve voices from the north in the end"));
     EXPECT_EQ(lines.last(), QStringLiteral("0 -1"));
+}
+
+TEST(QvttssayTool, WordsAfterBytesThatAreNotUtf8KeepTheirPlaces)
+{
+    // The engine reads each byte that is not part of valid UTF-8 as one
+    // replacement character: a Latin-1 letter, an overlong pair, a cut-off
+    // sequence. The tool counts the same way, so the words after them are
+    // printed with their own text.
+    const QByteArray bytes("caf\xE9 au lait, \xC0\xAF merci \xF0\x9F\x98\x80 bien \xE2\x82 fin");
+    const QString asRead = QStringLiteral("caf\uFFFD au lait, \uFFFD\uFFFD merci ") +
+                           QString::fromUtf8("\xF0\x9F\x98\x80") +
+                           QStringLiteral(" bien \uFFFD\uFFFD fin");
+    const QStringList lines =
+        runSay({QStringLiteral("--voice"), QStringLiteral("espeak-ng French (France)")},
+               QStringLiteral("C"), bytes);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.last(), QStringLiteral("0 -1"));
+    QStringList words;
+    for (const QString &line : lines.mid(0, lines.size() - 1)) {
+        const QStringList parts = line.split(QLatin1Char(' '));
+        ASSERT_EQ(parts.size(), 3) << line.toStdString();
+        const int first = parts.at(0).toInt();
+        const int last = parts.at(1).toInt();
+        EXPECT_EQ(asRead.mid(first, last - first + 1), parts.at(2)) << line.toStdString();
+        words.append(parts.at(2));
+    }
+    for (const char *word : {"au", "lait", "merci", "bien", "fin"})
+        EXPECT_TRUE(words.contains(QLatin1String(word))) << word;
 }
