@@ -29,7 +29,7 @@ QByteArray BenchDocument::build(const Shape &shape, const QString &voiceName)
     QString text;
     for (int i = 0; i < shape.paragraphs; ++i) {
         if (i)
-            text += QLatin1Char('\n');
+            text += shape.oneParagraph ? QLatin1Char(' ') : QLatin1Char('\n');
         text += prose().at(i % prose().size());
     }
     const int length = int(text.size());

@@ -17,6 +17,7 @@ public:
         int sections = 0;
         int elements = 0;
         int bookmarks = 0;
+        bool oneParagraph = false; ///< the prose joined by blanks, not line breaks
     };
 
     /// A document spoken with the voice voiceName (engine type 3).
