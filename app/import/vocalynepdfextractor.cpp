@@ -19,6 +19,18 @@ namespace {
 // result code already says what matters.
 void quiet(const std::string &, void *) {}
 
+// Typeset text carries the ligature glyphs of its fonts ("ﬁ" for "fi");
+// a voice would stumble over them, so they are spelled out.
+void spellOutLigatures(QString &text)
+{
+    static const char *const ligatures[] = {"ff", "fi", "fl", "ffi", "ffl", "st", "st"};
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        const char16_t c = text.at(i).unicode();
+        if (c >= 0xFB00 && c <= 0xFB06)
+            text.replace(i, 1, QLatin1String(ligatures[c - 0xFB00]));
+    }
+}
+
 } // namespace
 
 void VocalynePdfExtractor::addPageText(const QString &text, VocalyneTextPieces &out)
@@ -67,9 +79,10 @@ int VocalynePdfExtractor::extract(const QString &path, VocalyneTextPieces &out)
             continue;
         const poppler::ustring text =
             page->text(poppler::rectf(), poppler::page::non_raw_non_physical_layout);
-        addPageText(QString::fromUtf16(reinterpret_cast<const char16_t *>(text.data()),
-                                       qsizetype(text.size())),
-                    out);
+        QString pageText = QString::fromUtf16(reinterpret_cast<const char16_t *>(text.data()),
+                                              qsizetype(text.size()));
+        spellOutLigatures(pageText);
+        addPageText(pageText, out);
     }
     out.finish();
     return out.result();
