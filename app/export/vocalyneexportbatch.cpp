@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "vocalyneexportbatch.h"
 
+#include "vocalyneexportprocess.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -34,9 +36,9 @@ bool VocalyneExportBatch::releaseSlot(VocalyneExportProcess *process)
     QMutexLocker lock(&m_mutex);
     // A crashing worker reports both an error and its end; the slot it held
     // must come free once, or the batch would start too many workers.
-    if (m_released.contains(process))
+    if (m_released.contains(process->serial()))
         return false;
-    m_released.insert(process);
+    m_released.insert(process->serial());
     --m_runningCount;
     m_running.removeAll(process);
     return true;
@@ -47,9 +49,9 @@ bool VocalyneExportBatch::workerEnded(VocalyneExportProcess *process)
     releaseSlot(process);
     {
         QMutexLocker lock(&m_mutex);
-        if (m_ended.contains(process))
+        if (m_ended.contains(process->serial()))
             return false;
-        m_ended.insert(process);
+        m_ended.insert(process->serial());
         ++m_finished;
         if (m_finished != m_rowCount)
             return false;

@@ -50,6 +50,8 @@ private:
     bool m_cancelled = false;
     QString m_outputFolder;
     QList<VocalyneExportProcess *> m_running;
-    QSet<VocalyneExportProcess *> m_released;
-    QSet<VocalyneExportProcess *> m_ended;
+    // By the workers' serial numbers: an ended worker's object is deleted
+    // and a later one may be made at the same address.
+    QSet<quint64> m_released;
+    QSet<quint64> m_ended;
 };

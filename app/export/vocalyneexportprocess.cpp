@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <atomic>
 #include <climits>
 
 namespace {
@@ -31,6 +32,8 @@ VocalyneExportProcess::VocalyneExportProcess(QWidget *mainWindow, VocalyneExport
       m_outputPath(outputPath), m_isMP3(isMP3), m_timer(new QTimer(this)), m_batch(batch),
       m_row(row)
 {
+    static std::atomic<quint64> serials{0};
+    m_serial = ++serials;
     connect(this, &QProcess::started, this, &VocalyneExportProcess::onStart);
     connect(this, &QProcess::errorOccurred, this, &VocalyneExportProcess::onError);
     connect(this, &QProcess::finished, this, &VocalyneExportProcess::onFinished);

@@ -39,6 +39,8 @@ public:
     const QString &outputPath() const { return m_outputPath; }
     bool isBatch() const { return m_batch != nullptr; }
     int row() const { return m_row; }
+    /// A number no other worker object of this program run carries.
+    quint64 serial() const { return m_serial; }
     /// The worker's process id while it ran (0 before it started).
     qint64 workerProcessId() const { return m_workerPid; }
 
@@ -69,6 +71,7 @@ private:
     VocalyneExportBatch *m_batch;
     int m_row;
 
+    quint64 m_serial;
     qint64 m_workerPid = 0;
     bool m_aborted = false;
     bool m_ended = false;
