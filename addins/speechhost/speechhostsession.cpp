@@ -4,6 +4,7 @@
 
 #include "qvmessages.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -200,8 +201,11 @@ void SpeechHostSession::onWord(int first, int last)
     const auto [start, end] = current.text->originalRange(qMax(from, 0), to);
     if (end <= start)
         return;
+    // "at" is when the word's audio started, so clients can tell how far
+    // their highlight trails the voice.
     m_send({{QStringLiteral("type"), QStringLiteral("word")},
             {QStringLiteral("id"), current.id},
             {QStringLiteral("start"), start},
-            {QStringLiteral("end"), end}});
+            {QStringLiteral("end"), end},
+            {QStringLiteral("at"), QDateTime::currentMSecsSinceEpoch()}});
 }

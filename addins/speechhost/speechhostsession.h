@@ -26,8 +26,9 @@
 ///    speaks T as text (markup characters are spoken, never obeyed) with
 ///    the voice of that description (the first voice when V is missing or
 ///    empty); answers {"type":"speak","id":N,"result":R}, then sends
-///    {"type":"word","id":N,"start":a,"end":b} for each word, as positions in
-///    T (UTF-16, end exclusive), and {"type":"end","id":N} when T is done;
+///    {"type":"word","id":N,"start":a,"end":b,"at":ms} for each word, as
+///    positions in T (UTF-16, end exclusive) and the wall-clock time in ms
+///    when its audio started, and {"type":"end","id":N} when T is done;
 ///  - {"type":"pause"}, {"type":"resume"}, {"type":"stop"}: answer with the
 ///    engine's "result".
 /// Anything else is answered with {"type":"error","error":...}.

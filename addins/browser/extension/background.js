@@ -74,7 +74,7 @@ function onHostMessage(message) {
   if (!message || typeof message !== 'object') return;
   if (message.type === 'word') {
     const tabId = utterances.get(message.id);
-    if (tabId !== undefined) tellTab(tabId, { vocalyne: 'highlight', start: message.start, end: message.end });
+    if (tabId !== undefined) tellTab(tabId, { vocalyne: 'highlight', start: message.start, end: message.end, at: message.at });
     return;
   }
   if (message.type === 'end') {

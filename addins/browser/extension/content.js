@@ -14,25 +14,28 @@
   let pieces = []; // {node, nodeStart, start, length}, ascending by start
   let starts = [];
   let cursor = 0;
+  // How far the highlight trails the voice: the first word's audio start,
+  // and the delay from each word's audio start to its highlight.
+  let timing = { firstAt: 0, words: 0, totalDelay: 0, maxDelay: 0 };
 
-  function blockOf(node, cache) {
+  // Nearest block-level ancestor: a line break goes between blocks.
+  function blockOf(node, displays) {
     for (let element = node.parentElement; element; element = element.parentElement) {
-      let isBlock = cache.get(element);
-      if (isBlock === undefined) {
-        isBlock = BLOCKS.has(getComputedStyle(element).display);
-        cache.set(element, isBlock);
+      let display = displays.get(element);
+      if (display === undefined) {
+        display = getComputedStyle(element).display;
+        displays.set(element, display);
       }
-      if (isBlock) return element;
+      if (BLOCKS.has(display)) return element;
     }
     return null;
   }
 
-  function visible(element, cache) {
-    if (cache.has(element)) return cache.get(element);
-    let shown = !SKIPPED.has(element.tagName.toUpperCase());
-    if (shown && typeof element.checkVisibility === 'function') shown = element.checkVisibility();
-    cache.set(element, shown);
-    return shown;
+  // Last character only: a pattern anchored at the end would scan the whole
+  // text gathered so far, once per text node.
+  function endsWithSpace(text) {
+    const last = text.charCodeAt(text.length - 1);
+    return last === 32 || last === 10 || last === 9 || last === 13 || last === 160;
   }
 
   // The text of the nodes under `root` (cut to `range` when given), one
@@ -41,11 +44,20 @@
     const found = [];
     let text = '';
     let lastBlock = null;
-    const cache = new Map();
-    const blocks = new Map();
-    const walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT, {
+    const displays = new Map();
+    // Hidden elements are passed over with everything inside them, so each
+    // element's style is read once.
+    const walker = document.createTreeWalker(root, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT, {
       acceptNode(node) {
-        if (!node.parentElement || !visible(node.parentElement, cache)) return NodeFilter.FILTER_REJECT;
+        if (node.nodeType === Node.ELEMENT_NODE) {
+          if (SKIPPED.has(node.tagName.toUpperCase())) return NodeFilter.FILTER_REJECT;
+          const style = getComputedStyle(node);
+          displays.set(node, style.display);
+          if (style.display === 'none' || style.visibility === 'hidden' || style.contentVisibility === 'hidden') {
+            return NodeFilter.FILTER_REJECT;
+          }
+          return NodeFilter.FILTER_SKIP;
+        }
         if (range && !range.intersectsNode(node)) return NodeFilter.FILTER_REJECT;
         return NodeFilter.FILTER_ACCEPT;
       },
@@ -56,8 +68,8 @@
       if (range && node === range.startContainer) from = range.startOffset;
       if (range && node === range.endContainer) to = range.endOffset;
       if (to <= from) continue;
-      const block = blockOf(node, blocks);
-      if (text.length > 0 && block !== lastBlock && !/\s$/.test(text)) text += '\n';
+      const block = blockOf(node, displays);
+      if (text.length > 0 && block !== lastBlock && !endsWithSpace(text)) text += '\n';
       lastBlock = block;
       found.push({ node, nodeStart: from, start: text.length, length: to - from });
       text += node.data.slice(from, to);
@@ -71,7 +83,12 @@
     const selection = getSelection();
     if (selection && !selection.isCollapsed) {
       for (let i = 0; i < selection.rangeCount; ++i) {
-        const part = collect(selection.getRangeAt(i).commonAncestorContainer, selection.getRangeAt(i));
+        const range = selection.getRangeAt(i);
+        // A selection inside one text node has that node as its common
+        // ancestor, and a walker never returns its own root.
+        let root = range.commonAncestorContainer;
+        if (root.nodeType !== Node.ELEMENT_NODE) root = root.parentNode;
+        const part = collect(root, range);
         const offset = result.text.length + (result.text.length > 0 ? 1 : 0);
         if (result.text.length > 0) result.text += '\n';
         for (const piece of part.found) result.found.push({ ...piece, start: piece.start + offset });
@@ -82,6 +99,7 @@
     pieces = result.found;
     starts = pieces.map((piece) => piece.start);
     cursor = 0;
+    timing = { firstAt: 0, words: 0, totalDelay: 0, maxDelay: 0 };
     return { ok: true, text: result.text };
   }
 
@@ -167,11 +185,21 @@
 
   chrome.runtime.onMessage.addListener((message, sender, reply) => {
     if (!message || typeof message.vocalyne !== 'string') return false;
-    if (message.vocalyne === 'highlight') reply({ ok: highlight(message.start, message.end) });
+    if (message.vocalyne === 'highlight') {
+      const shown = highlight(message.start, message.end);
+      if (shown && Number.isFinite(message.at)) {
+        const delay = Date.now() - message.at;
+        if (timing.words === 0) timing.firstAt = message.at;
+        timing.words += 1;
+        timing.totalDelay += delay;
+        timing.maxDelay = Math.max(timing.maxDelay, delay);
+      }
+      reply({ ok: shown });
+    }
     else if (message.vocalyne === 'clear') { clear(); reply({ ok: true }); }
     else if (message.vocalyne === 'message') { showMessage(message.caption, message.text); reply({ ok: true }); }
     return false;
   });
 
-  globalThis.__vocalyneReader = { extract, highlight, clear };
+  globalThis.__vocalyneReader = { extract, highlight, clear, timing: () => ({ ...timing }) };
 })();

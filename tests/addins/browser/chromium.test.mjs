@@ -142,6 +142,20 @@ test('a selection is read alone', async () => {
   assert.deepEqual(outcome, { result: 0 });
   const words = await waitFor(async () => { const s = await seen(page); return s.includes('today') && s; });
   assert.deepEqual(words.filter((w) => /\w/.test(w)), ['Markets', 'open', 'calmly', 'today']);
+
+  // Part of one text node: "rise after heavy".
+  await page.evaluate(() => {
+    const text = document.getElementById('first').firstChild;
+    const range = document.createRange();
+    range.setStart(text, text.data.indexOf('rise'));
+    range.setEnd(text, text.data.indexOf(' rain'));
+    getSelection().removeAllRanges();
+    getSelection().addRange(range);
+    window.seen = [];
+  });
+  assert.deepEqual(await worker.evaluate(({ tabId, windowId }) => vocalyne.speakPage(tabId, windowId), { tabId, windowId }), { result: 0 });
+  const part = await waitFor(async () => { const s = await seen(page); return s.includes('heavy') && s; });
+  assert.deepEqual(part.filter((w) => /\w/.test(w)), ['rise', 'after', 'heavy']);
   await page.close();
 });
 
