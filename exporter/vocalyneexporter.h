@@ -9,7 +9,9 @@
 
 /// The export worker: speaks one text into one audio file as its eighteen
 /// arguments say and answers with an exit code of VocalyneExportExitCodes
-/// (engine results 1 to 104 passed on as they are).
+/// (engine results 1 to 104 passed on as they are). The sentence pause
+/// (argument 8) and argument 9 are not read: pauses between sentences are
+/// in the text's own markup, as when the document is spoken.
 class VocalyneExporter
 {
 public:
