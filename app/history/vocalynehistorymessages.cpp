@@ -21,6 +21,6 @@ QString VocalyneHistoryMessages::text(Lead lead, int number, const QString &driv
                                    "The history database cannot be updated.\nMessage # %1. ('");
         break;
     }
-    return QCoreApplication::translate("QApplication", source).arg(number) + driverText
-           + QCoreApplication::translate("QApplication", "').");
+    return QCoreApplication::translate("QApplication", source).arg(number) + driverText +
+           QCoreApplication::translate("QApplication", "').");
 }

@@ -15,8 +15,9 @@ class QSqlDatabase;
 /// recording, per local day (a Julian day number), which document files were
 /// opened or first saved. The same path may be recorded many times.
 ///
-/// Every operation opens its own connection and closes it before returning,
-/// so several running programs share the file; a busy or locked database is
+/// Every operation opens its own connection and closes it before returning
+/// (one more stays open between operations, to keep them fast), so several
+/// running programs share the file; a busy or locked database is
 /// waited for up to busyTimeout() milliseconds and then reported, never
 /// treated as damage. GUI-free; call from one thread at a time.
 class VocalyneHistoryStore
@@ -37,7 +38,7 @@ public:
     struct Result
     {
         Outcome outcome = Outcome::Ok;
-        QString errorText; ///< the driver's error text (empty on success)
+        QString errorText;  ///< the driver's error text (empty on success)
         int sqliteCode = 0; ///< SQLite's primary result code of the failure, 0 if unknown
 
         bool ok() const { return outcome == Outcome::Ok; }
@@ -61,6 +62,10 @@ public:
     /// Start-up check: when the file is missing, creates it with the table.
     /// An existing file is left as it is.
     Result ensureCreated();
+
+    /// Deletes the file and its log (a connection this program keeps open
+    /// on it is closed first).
+    void remove();
 
     /// Deletes the file and creates an empty history. Failures are ignored.
     void recreate();

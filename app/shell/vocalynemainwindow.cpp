@@ -79,6 +79,7 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
     connectActions();
     setUpAuthoring();
     disableLaterFeatures();
+    setUpHistory();
     setUpSpellChecking();
 
     connect(statusBarMainWnd, &QStatusBar::messageChanged, this,
@@ -293,10 +294,9 @@ void VocalyneMainWindow::disableLaterFeatures()
     const QList<QAction *> later = {
         actionExport, actionQuick_Export, actionPronunciation_Corrector,
         actionFind, actionReplace, actionEmail_Reader, actionWeb_Browser, actionBatch_Converter,
-        actionExtract_Text_from_Image, actionPreferences, actionTutorial,
+        actionExtract_Text_from_Image, actionTutorial,
         actionQuick_Reference, actionHelp, actionGet_more_voices, actionSave_Layout,
-        actionLoad_Layout, actionDocument_Properties, actionShow, actionHide,
-        actionDisplay_HistItem, actionDelete_HistItem};
+        actionLoad_Layout, actionShow, actionHide};
     for (QAction *action : later)
         action->setEnabled(false);
     action_Empty->setEnabled(false);

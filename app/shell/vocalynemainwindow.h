@@ -20,8 +20,10 @@ class QPrinter;
 class QSpinBox;
 class QToolBar;
 class QToolButton;
+class QTreeWidgetItem;
 class VocalyneDocumentEdit;
 class VocalyneEngineHost;
+class VocalyneHistoryTree;
 class VocalyneSpeakController;
 
 /// The main window: document tabs, menus, toolbars, docks and the speech
@@ -73,6 +75,8 @@ public:
     VocalyneSpeakController *speakController() const { return m_speak; }
     /// The number of document tabs.
     int documentCount() const;
+    /// The "Document History" tree.
+    VocalyneHistoryTree *historyTree() const { return m_historyTree; }
     /// The window's toolbars by object name ("docToolbar", ...).
     QToolBar *toolbar(const QString &objectName) const;
     /// The default layout recorded at construction.
@@ -150,6 +154,14 @@ public Q_SLOTS:
     void sectionManagerSelectedEntitiesDelete();
     void sectionManagerSelectedEntityEdit();
 
+    // History, preferences and properties (vocalynemainwindowhistory.cpp).
+    void onHistoryTreeItemDblClicked(QTreeWidgetItem *item, int column);
+    void displayHistItem();
+    void deleteHistItem();
+    void showHistoryManagerContextMenu(const QPoint &point);
+    void onPreferences();
+    void showDocProperties();
+
     void setdocToolbarSmallIcons();
     void setdocToolbarMediumIcons();
     void setdocToolbarLargeIcons();
@@ -207,6 +219,11 @@ private:
     void setManagerEntityStates(bool sections, int state);
     void deleteManagerEntities(bool sections);
 
+    // History (vocalynemainwindowhistory.cpp).
+    void setUpHistory();
+    /// Records path in the document history (when recording is on).
+    void recordHistory(const QString &path);
+
     // Toolbars (vocalynemainwindowview.cpp).
     void setToolbarIconSize(QToolBar *bar, int size);
     void setToolbarStyle(QToolBar *bar, Qt::ToolButtonStyle style);
@@ -221,6 +238,8 @@ private:
     QSpinBox *m_pitchSpin = nullptr;
     QCheckBox *m_highlightCheck = nullptr;
     QToolButton *m_closeTabButton = nullptr;
+    VocalyneHistoryTree *m_historyTree = nullptr;
+    QMenu *m_historyMenu = nullptr;
     QMenu *m_bookmarkManagerMenu = nullptr;
     QMenu *m_sectionManagerMenu = nullptr;
 

@@ -162,6 +162,7 @@ void VocalyneMainWindow::openDocumentPath(const QString &givenPath)
     // The list is kept even when the file then turns out to be unreadable,
     // so the user can find it again.
     recordRecentFile(path);
+    recordHistory(path);
 
     {
         BusyCursor busy;
@@ -300,6 +301,9 @@ bool VocalyneMainWindow::saveDocumentAt(int index)
         m_lastSaveDirectory = QFileInfo(path).absolutePath();
     edit->setModifiedState(false, tabTitleForPath(path), index);
     recordRecentFile(path);
+    // A document made in the program enters the history with its first save.
+    if (edit->isUntitled())
+        recordHistory(path);
     edit->setUntitled(false);
     return true;
 }

@@ -69,7 +69,7 @@ TEST_F(ShellTest, FrameCarriesItsFixedNamesShortcutsAndDisabledLaterCommands)
             << entry.first;
     }
     EXPECT_TRUE(window->mainWindowAction(QStringLiteral("actionSpeak"))->isEnabled());
-    EXPECT_FALSE(window->mainWindowAction(QStringLiteral("actionPreferences"))->isEnabled());
+    EXPECT_TRUE(window->mainWindowAction(QStringLiteral("actionPreferences"))->isEnabled());
     EXPECT_TRUE(window->mainWindowAction(QStringLiteral("actionSave"))->isEnabled());
 
     auto *bookmarks = window->findChild<QTableWidget *>(QStringLiteral("twBookmarkManager"));
