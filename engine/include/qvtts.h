@@ -365,9 +365,11 @@ QVTTS_EXPORT void InitQVTTSEngineEx2(HWND window, const char *const *configA,
                                      const char *const *configB, QVTTSVoiceEngineType *engineTypes,
                                      InitQVTTSEngineReturnValue *results);
 
-/* 18. As InitQVTTSEngineEx2, but does not hook the window: events then reach
- * the window as bare WM_APP messages and no callback is called. The 36
- * strings are not read. */
+/* 18. As InitQVTTSEngineEx2, but does not hook the window: no callback is
+ * called and the voice keeps no events, since nothing would take them; the
+ * window gets one bare WM_APP when speech events first come. The 36 strings
+ * are not read. A null window, or a hooked one that is destroyed, likewise
+ * keeps no events. */
 QVTTS_EXPORT void InitQVTTSEngineEx3(
     HWND window, const char *s1, const char *s2, const char *s3, const char *s4, const char *s5,
     const char *s6, const char *s7, const char *s8, const char *s9, const char *s10,
@@ -380,7 +382,10 @@ QVTTS_EXPORT void InitQVTTSEngineEx3(
 
 /* 6. Stops speech, releases the voice and output, empties the catalogue and
  * unloads the user dictionaries. The window hook stays installed (messages
- * arriving later are passed on untouched). Always returns 0. */
+ * arriving later are passed on untouched). Always returns 0. Returns at once
+ * whatever text is being read. A host that ends without calling it is safe:
+ * the engine stops its threads when the process exits, before anything
+ * they use is destroyed, and later calls fail cleanly. */
 QVTTS_EXPORT UninitQVTTSEngineReturnValue UninitQVTTSEngine(void);
 
 /* ------------------------------------------------------------------------ */

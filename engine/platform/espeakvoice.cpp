@@ -507,9 +507,9 @@ void EspeakVoice::deliver(const Event &event, uint64_t generation)
                 if (m_events.size() >= kMaxQueuedEvents) {
                     // Nobody takes them: the oldest go, but a host that
                     // comes back still learns where its texts ended.
-                    const auto old = std::find_if(m_events.begin(), m_events.end(), [](const Event &e) {
-                        return e.id != kEventEndInputStream;
-                    });
+                    const auto old =
+                        std::find_if(m_events.begin(), m_events.end(),
+                                     [](const Event &e) { return e.id != kEventEndInputStream; });
                     m_events.erase(old == m_events.end() ? m_events.begin() : old);
                 }
                 m_events.push_back(event);

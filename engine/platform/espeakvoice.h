@@ -88,9 +88,9 @@ private:
     uint32_t m_lastQueued = 0;
     uint32_t m_lastFinished = 0;
     bool m_everSpoken = false;
-    bool m_announce = false;       // wanted events came since the last message
-    bool m_notifyPending = false;  // a message was posted; no getEvents since
-    bool m_windowGone = false;     // posting failed: nobody takes events
+    bool m_announce = false;      // wanted events came since the last message
+    bool m_notifyPending = false; // a message was posted; no getEvents since
+    bool m_windowGone = false;    // posting failed: nobody takes events
     bool m_stop = false;
     VoiceStatus m_status;
 

@@ -139,9 +139,8 @@ void onWord(int first, int last)
         std::printf("%d %d\n", first, last);
         g_done = true;
     } else {
-        const std::string word = first >= 0 && last >= first
-                                     ? g_index.word(size_t(first), size_t(last))
-                                     : std::string();
+        const std::string word =
+            first >= 0 && last >= first ? g_index.word(size_t(first), size_t(last)) : std::string();
         std::printf("%d %d %s\n", first, last, word.c_str());
     }
     std::fflush(stdout);

@@ -73,8 +73,8 @@ TEST(PhraseWordsTest, EveryWordOfAPhraseGetsItsEventInOrder)
         ASSERT_FALSE(events.empty());
         uint64_t offset = 0;
         for (const Event &e : events) {
-            EXPECT_GE(e.audioStreamOffset, offset) << "events follow the audio: " << e.id << " "
-                                                   << e.lParam << " " << e.wParam;
+            EXPECT_GE(e.audioStreamOffset, offset)
+                << "events follow the audio: " << e.id << " " << e.lParam << " " << e.wParam;
             offset = e.audioStreamOffset;
         }
         EXPECT_EQ(events.back().id, kEventEndInputStream) << "every word before the end";
@@ -82,8 +82,9 @@ TEST(PhraseWordsTest, EveryWordOfAPhraseGetsItsEventInOrder)
 
     // Markup cuts a text into pieces; each piece's last words are reported
     // too, and a pronunciation stands for its words once.
-    const std::u16string xml = u"<rate speed='1'>in a</rate> row, <pitch middle='2'>yes it is</pitch>"
-                               u" say <pron sym='h eh 1 l ow w er 1 l d'>hello world</pron> now";
+    const std::u16string xml =
+        u"<rate speed='1'>in a</rate> row, <pitch middle='2'>yes it is</pitch>"
+        u" say <pron sym='h eh 1 l ow w er 1 l d'>hello world</pron> now";
     EXPECT_EQ(spokenWords(xml, speakAndCollect(*voice, xml, kXml)),
               (Words{u"in", u"a", u"row", u"yes", u"it", u"is", u"say", u"hello world", u"now"}));
 }

@@ -30,8 +30,8 @@ struct LateCaller
         if (!armed)
             return;
         const int stopped = QVTTSStop(QVTTSEngineSpeechPlatform, 0);
-        const int spoken = QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, "any", -1, 0, "late",
-                                      -1, -1, -1, 0, 0, QVTTSTextPlain, -1);
+        const int spoken = QVTTSSpeak(nullptr, QVTTSEngineSpeechPlatform, "any", -1, 0, "late", -1,
+                                      -1, -1, 0, 0, QVTTSTextPlain, -1);
         const int uninitialised = UninitQVTTSEngine();
         if (stopped != QVTTSStopFailed || spoken != QVTTSSpeakEngineInternalError ||
             uninitialised != 0 || GetQVTTSNumVoices() != 0) {

@@ -413,3 +413,39 @@ TEST(QVTTSEngineTest, StopAndUninitialiseDoNotWaitForLongMarkup)
     EXPECT_LT(uninitialise, 1000);
     RecordProperty("uninitialiseMs", int(uninitialise));
 }
+
+TEST(QVTTSEngineTest, UnhookedHostIsToldOnceWhateverItLeavesUnread)
+{
+    // Without the hook nobody takes the voice's events: the window gets one
+    // bare notification, not one for every word of a long text, and the
+    // hooked window of a later initialisation is told again.
+    static int notifications = 0;
+    notifications = 0;
+    QVTTSTestHost host;
+    const std::string voice = QVTTSTestHost::voiceContaining(kEnglish);
+    HWND plain = QVCreateWindow([](HWND, unsigned int msg, WPARAM, LPARAM) -> LRESULT {
+        notifications += msg == WM_APP ? 1 : 0;
+        return 0;
+    });
+    UninitQVTTSEngine();
+    InitQVTTSEngineEx3(plain, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    QString text;
+    for (int i = 0; i < 40; ++i)
+        text += QStringLiteral("Nobody takes these words from the voice. ");
+    ASSERT_EQ(speak(voice, text), 0);
+    host.pump(1500);
+    EXPECT_EQ(notifications, 1);
+    EXPECT_TRUE(QVTTSTestHost::words().empty());
+    UninitQVTTSEngine();
+    QVDestroyWindow(plain);
+
+    InitQVTTSEngineEx(host.window(), nullptr, nullptr);
+    const QString loud = QStringLiteral("Loud words");
+    ASSERT_EQ(speak(voice, loud), 0);
+    ASSERT_TRUE(host.waitForEnds(1));
+    EXPECT_EQ(QVTTSTestHost::spokenWords(), QVTTSTestHost::wordRanges(loud));
+}
