@@ -36,6 +36,8 @@ void VocalyneMainWindow::setUpAuthoring()
             qOverload<>(&W::showSpeechSectionEditDialog));
     connect(actionAdd_Speech_Element, &QAction::triggered, this, &W::showSpeechElementEditDialog);
     connect(actionBookmark_Selection, &QAction::triggered, this, &W::bookmarkSelection);
+    dwSBManager->toggleViewAction()->setText(tr("Speech Break Manager Dock"));
+    dwSpProperties->toggleViewAction()->setText(tr("Section Speech Properties Dock"));
 
     m_bookmarkManagerMenu = new QMenu(this);
     m_bookmarkManagerMenu->setObjectName(QStringLiteral("bookmarkManagerMenu"));

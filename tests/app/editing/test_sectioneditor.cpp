@@ -7,6 +7,7 @@
 #include "vocalynespeechmarkup.h"
 
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QMenu>
 #include <QTextEdit>
@@ -73,6 +74,13 @@ TEST_F(AuthoringTest, AuthoringCommandsAreEnabledWithTheirShortcutsAndInTheEdito
           "actionEnable_Section_s", "actionDisable_Section_s", "actionDelete_Section_s",
           "actionEdit_Section"})
         EXPECT_TRUE(action(name)->isEnabled()) << name;
+    EXPECT_EQ(
+        window->findChild<QDockWidget *>(QStringLiteral("dwSBManager"))->toggleViewAction()->text(),
+        QStringLiteral("Speech Break Manager Dock"));
+    EXPECT_EQ(window->findChild<QDockWidget *>(QStringLiteral("dwSpProperties"))
+                  ->toggleViewAction()
+                  ->text(),
+              QStringLiteral("Section Speech Properties Dock"));
 }
 
 TEST_F(AuthoringTest, SectionMadeInTheDialogIsSpokenWithItsVoiceAndPauses)
