@@ -9,6 +9,7 @@
 #include "vocalynespellcheckdictionaries.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -67,9 +68,41 @@ void VocalyneSpellCheckerDlg::nextWord()
         m_editor->setTextCursor(found);
         m_editor->ensureCursorVisible();
         showWord(word);
+        keepWordVisible();
         return;
     }
     accept();
+}
+
+void VocalyneSpellCheckerDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    keepWordVisible();
+}
+
+void VocalyneSpellCheckerDlg::keepWordVisible()
+{
+    if (!isVisible() || !m_editor->isVisible())
+        return;
+    QTextCursor start = m_editor->textCursor();
+    start.setPosition(start.selectionStart());
+    QTextCursor end = m_editor->textCursor();
+    end.setPosition(end.selectionEnd());
+    const QRect viewportRect = m_editor->cursorRect(start).united(m_editor->cursorRect(end));
+    const QRect word(m_editor->viewport()->mapToGlobal(viewportRect.topLeft()),
+                     viewportRect.size());
+    const QRect frame = frameGeometry();
+    if (!frame.intersects(word))
+        return;
+    const QScreen *screen = m_editor->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    constexpr int gap = 16;
+    QPoint target(frame.left(), word.bottom() + gap);
+    if (available.isValid() && target.y() + frame.height() > available.bottom())
+        target.setY(word.top() - gap - frame.height());
+    if (available.isValid())
+        target.setY(qBound(available.top(), target.y(), available.bottom() - frame.height()));
+    move(target);
 }
 
 void VocalyneSpellCheckerDlg::showWord(const VocalyneMisspelling &word)

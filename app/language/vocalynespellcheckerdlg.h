@@ -49,8 +49,14 @@ public Q_SLOTS:
     void onAdd();
     void onManage();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void nextWord();
+    /// Moves the dialog off the word it shows, so the word can be read in
+    /// its sentence.
+    void keepWordVisible();
     void showWord(const VocalyneMisspelling &word);
     /// The chosen suggestion, or an empty string when there is none.
     QString chosenSuggestion() const;
