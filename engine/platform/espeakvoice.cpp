@@ -137,16 +137,20 @@ public:
     {
         uint32_t start = 0;
         uint32_t length = 0;
-        if (!m_locator || !m_locator->locate(position, start, length))
+        if (!m_locator)
+            return;
+        const bool named = m_locator->anyWordNamed();
+        if (!m_locator->locate(position, start, length))
             return;
         // Words spoken within the previous named word's stretch of audio
-        // share it out evenly, so each still lights up in turn.
+        // share it out evenly, so each still lights up in turn; words the
+        // piece opens with share the audio before its first named word.
         const auto &skipped = m_locator->skippedWords();
         const int64_t span = std::max<int64_t>(0, sample - m_lastWordSample);
+        const int64_t shares = int64_t(skipped.size()) + (named ? 1 : 0);
         for (size_t k = 0; k < skipped.size(); ++k) {
-            const int64_t at =
-                m_lastWordSample + span * int64_t(k + 1) / int64_t(skipped.size() + 1);
-            queueSkippedWord(skipped[k], at);
+            const int64_t share = int64_t(k) + (named ? 1 : 0);
+            queueSkippedWord(skipped[k], m_lastWordSample + span * share / shares);
         }
         queueSentence();
         queueRangeEvent(kEventWordBoundary, start, length, sample);

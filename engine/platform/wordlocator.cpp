@@ -91,7 +91,9 @@ bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
     if (m_lastWord != size_t(-1) && from < m_lastWord)
         return false; // the synthesiser looked back; the host has moved on
     m_skipped.clear();
-    if (m_lastWordEnd != size_t(-1) && m_lastWordEnd + 1 < from)
+    if (m_lastWordEnd == size_t(-1))
+        collectSkipped(0, from); // words the piece opens with, unnamed
+    else if (m_lastWordEnd + 1 < from)
         collectSkipped(m_lastWordEnd + 1, from);
     m_lastWord = from;
     m_lastWordEnd = to;

@@ -27,9 +27,9 @@ public:
     // word not reported before.
     bool locate(int position, uint32_t &start, uint32_t &length);
     // The words the synthesiser passed over silently since the last word it
-    // named (it speaks pairs such as "from the" as one dictionary entry and
-    // names only the first), as ranges of the original text; filled by the
-    // last successful locate().
+    // named, or since the piece's start (it speaks pairs such as "from the"
+    // as one dictionary entry and names only the first), as ranges of the
+    // original text; filled by the last successful locate().
     const std::vector<std::pair<uint32_t, uint32_t>> &skippedWords() const { return m_skipped; }
     // The words after the last one named (all of them when none was): the
     // synthesiser speaks a phrase's last words ("it is", "a row") without

@@ -267,6 +267,15 @@ TEST(WordLocatorTest, WordsAfterTheLastNamedOneAreLeftForTheEnd)
     WordLocator silent(pieces[0]);
     EXPECT_EQ(silent.remainingWords().size(), 5u);
 
+    // Words before the first one named come with it.
+    WordLocator late(pieces[0]);
+    ASSERT_TRUE(late.locate(12, start, length));
+    EXPECT_EQ(text.substr(start, length), u"a");
+    std::vector<std::u16string> before;
+    for (const auto &[from, size] : late.skippedWords())
+        before.push_back(text.substr(from, size));
+    EXPECT_EQ(before, (std::vector<std::u16string>{u"Yes", u"it", u"is"}));
+
     // A pronunciation's phonemes all stand for the words they replace,
     // which are one range, reported once.
     const std::u16string pron = u"<pron sym='h eh 1 l ow w er 1 l d'>hello world</pron>";
