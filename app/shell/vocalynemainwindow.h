@@ -206,6 +206,8 @@ private:
     void removeDocumentTab(int index);
     void recordRecentFile(const QString &path);
     void openInBrowser(const QUrl &url);
+    // Office documents, PDF, e-books and RTF (vocalynemainwindowimport.cpp).
+    void importDocument(VocalyneDocumentEdit *edit, const QString &path, const QByteArray &bytes);
 
     // Speech controls (vocalynemainwindowspeech.cpp).
     void setUpSpeakController();

@@ -3,6 +3,7 @@
 // The document life cycle of the main window: new, open, save, close.
 #include "vocalynedialogservice.h"
 #include "vocalynedocumentedit.h"
+#include "vocalynedocumentextractor.h"
 #include "vocalyneiconnames.h"
 #include "vocalynemainwindow.h"
 #include "vocalynemessageservice.h"
@@ -120,7 +121,8 @@ void VocalyneMainWindow::newDocument()
 void VocalyneMainWindow::openDocument()
 {
     QString path = VocalyneDialogService::instance()->openFileName(
-        this, tr("Open Document"), m_lastOpenDirectory, QString());
+        this, tr("Open Document"), m_lastOpenDirectory,
+        VocalyneDocumentExtractor::fileDialogFilter());
     if (path.isEmpty())
         return;
     const QFileInfo info(path);
@@ -210,9 +212,14 @@ void VocalyneMainWindow::readDocumentFile(const QString &path, const QByteArray 
         return;
     }
 
-    // Plain text, and for now every other type too: the text is taken as it
-    // stands and the document stays untitled, so the first save asks for a
-    // name instead of overwriting the source file.
+    if (suffix != QLatin1String("TXT")) {
+        importDocument(edit, path, bytes);
+        return;
+    }
+
+    // Plain text: the text is taken as it stands and the document stays
+    // untitled, so the first save asks for a name instead of overwriting the
+    // source file.
     BusyCursor wait(Qt::WaitCursor);
     edit->setPlainText(VocalyneTextDecoder::decode(bytes));
     edit->setModifiedState(true, QString(), index);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #pragma once
 
+#include "qstringprint.h"
 #include "testdocuments.h"
 #include "vocalynedocumentextractor.h"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "qstringprint.h"
 #include "testdocuments.h"
 #include "vocalyneextractionresult.h"
 #include "vocalynetextpieces.h"

@@ -8,13 +8,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <ostream>
-
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 /// Collects what an extraction delivers; paragraphs of different pieces are
 /// joined by line breaks as the editor joins them.
 class TextCollector : public VocalyneExtractionSink

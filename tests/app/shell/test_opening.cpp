@@ -77,7 +77,8 @@ TEST_F(ShellTest, TextFilesOfEitherEncodingAreImportedUntitledAndModified)
               QStringLiteral("Café crème brûlée, Ærø"));
     EXPECT_TRUE(messages.messages.isEmpty());
 
-    // Other types are taken as raw text for now.
+    // A file that no reader takes (here not really RTF) is offered for raw
+    // import, which the recorder accepts.
     const QString rtf = writeFile(QStringLiteral("notes.rtf"), "plain words");
     window->openDocumentFile(rtf);
     EXPECT_EQ(window->currentDocumentEdit()->toPlainText(), QStringLiteral("plain words"));
