@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+//
+// The mail toolbar's one connection to the speech host, shared by every
+// window; each window keeps its own list values and paused flag.
+import {
+  HOST_MISSING, HOST_NAME, bodyOf, htmlToText, initialState, pauseOrResume, readSelectedMail,
+  speakFailed,
+} from './maillogic.js';
+
+let port = null;
+let nextId = 1;
+const answers = new Map();
+const windows = new Map(); // window id -> {state, paused}
+
+function connect() {
+  if (port) return port;
+  port = messenger.runtime.connectNative(HOST_NAME);
+  port.onMessage.addListener((message) => {
+    const resolve = message && answers.get(message.id);
+    if (resolve) {
+      answers.delete(message.id);
+      resolve(message);
+    }
+  });
+  port.onDisconnect.addListener(() => {
+    port = null;
+    for (const resolve of answers.values()) resolve(null);
+    answers.clear();
+  });
+  return port;
+}
+
+function request(message) {
+  const id = nextId++;
+  return new Promise((resolve) => {
+    answers.set(id, resolve);
+    try {
+      connect().postMessage({ ...message, id });
+    } catch (error) {
+      answers.delete(id);
+      resolve(null);
+    }
+  });
+}
+
+// The mail program's side of reading a mail.
+const mail = {
+  async selectedMessages() {
+    const [tab] = await messenger.tabs.query({ active: true, currentWindow: true });
+    if (tab && tab.type === 'messageDisplay') return messenger.messageDisplay.getDisplayedMessages(tab.id).then((list) => list.messages || list);
+    const list = await messenger.mailTabs.getSelectedMessages(tab ? tab.id : undefined);
+    return list.messages;
+  },
+  fullMessage(id) {
+    return messenger.messages.getFull(id);
+  },
+  async bodyText(header, full) {
+    if (messenger.messages.listInlineTextParts) {
+      const parts = await messenger.messages.listInlineTextParts(header.id);
+      const plain = parts.find((part) => part.contentType === 'text/plain');
+      if (plain && plain.content.trim()) return plain.content;
+      const html = parts.find((part) => part.contentType === 'text/html');
+      if (html) {
+        const convert = messenger.messengerUtilities && messenger.messengerUtilities.convertToPlainText;
+        return convert ? convert(html.content) : htmlToText(html.content);
+      }
+    }
+    return bodyOf(full);
+  },
+};
+
+async function windowState(windowId) {
+  if (!windows.has(windowId)) {
+    const hello = await request({ type: 'hello' });
+    if (!hello || hello.type !== 'hello') return null;
+    windows.set(windowId, { state: initialState(hello), paused: false });
+  }
+  return windows.get(windowId);
+}
+
+async function handle(message) {
+  const entry = await windowState(message.windowId);
+  if (!entry) return { message: HOST_MISSING };
+  switch (message.command) {
+    case 'state':
+      return { state: entry.state };
+    case 'select':
+      Object.assign(entry.state, message.values);
+      return { ok: true };
+    case 'speak': {
+      const mailRead = await readSelectedMail(mail);
+      if (mailRead.message) return mailRead;
+      const { voice, speed, volume, pitch } = entry.state;
+      const answer = await request({ type: 'speak', text: mailRead.text, voice, speed, volume, pitch });
+      if (!answer) return { message: HOST_MISSING };
+      return answer.result === 0 ? { result: 0 } : { message: speakFailed(answer.result) };
+    }
+    case 'pause': {
+      const step = pauseOrResume(entry.paused);
+      const answer = await request({ type: step.request });
+      entry.paused = step.paused;
+      return { result: answer ? answer.result : -1 };
+    }
+    case 'stop': {
+      const answer = await request({ type: 'stop' });
+      return { result: answer ? answer.result : -1 };
+    }
+    default:
+      return { error: 'unknown command' };
+  }
+}
+
+messenger.runtime.onMessage.addListener((message) => {
+  if (!message || typeof message.command !== 'string') return undefined;
+  return handle(message);
+});
