@@ -125,7 +125,8 @@ void VocalyneSpeechElementEditor::syncSetControlsPerSpElement(int index)
     if (hasText == 1)
         m_ui->plainTextEditTextValue->clear();
     else
-        m_ui->plainTextEditTextValue->setPlainText(tr("Not applicable."));
+        m_ui->plainTextEditTextValue->setPlainText(
+            QCoreApplication::translate("VocalyneSpElementEditorDialog", "Not applicable."));
     m_ui->plainTextEditAbout->setPlainText(about);
 }
 

@@ -136,6 +136,12 @@ TEST_F(ManagerTest, SentencePausesFollowTheirSectionThroughDisableEnableAndDelet
     window->sectionManagerCellDoubleClicked(0, 7); // Status: toggles back on
     EXPECT_TRUE(edit()->sections().first().enabled);
     EXPECT_EQ(enabledPauses(), 4);
+    {
+        // Any other cell opens the editor on the section.
+        WhenDialogOpens<VocalyneSpeechSectionEditor> when([](VocalyneSpeechSectionEditor *) {});
+        window->sectionManagerCellDoubleClicked(0, 2);
+        EXPECT_TRUE(when.opened());
+    }
 
     messages.answers = {QMessageBox::Yes};
     selectRows(sectionTable(), {0});
@@ -144,19 +150,6 @@ TEST_F(ManagerTest, SentencePausesFollowTheirSectionThroughDisableEnableAndDelet
     EXPECT_EQ(sectionTable()->rowCount(), 0);
     ASSERT_EQ(edit()->elements().size(), 1);
     EXPECT_EQ(edit()->elements().first().afterChar, quint32(outside));
-}
-
-TEST_F(ManagerTest, DoubleClickOutsideTheStatusEditsTheSection)
-{
-    ASSERT_TRUE(makeSection(6, 11, QString(), 0));
-    const QVT2SSection before = edit()->sections().first();
-    WhenDialogOpens<VocalyneSpeechSectionEditor> when([](VocalyneSpeechSectionEditor *d) {
-        d->findChild<QSpinBox *>(QStringLiteral("spinBoxSpeed"))->setValue(150);
-        d->reject();
-    });
-    window->sectionManagerCellDoubleClicked(0, 2);
-    EXPECT_TRUE(when.opened());
-    EXPECT_EQ(edit()->sections().first(), before) << "Cancel keeps the section";
 }
 
 TEST_F(ManagerTest, ContextMenusOpenOnlyOverRows)
@@ -170,13 +163,6 @@ TEST_F(ManagerTest, ContextMenusOpenOnlyOverRows)
     window->showBookmarkManagerContextMenu(QPoint(5, 5));
     EXPECT_TRUE(menu("bookmarkManagerMenu")->isVisible());
     menu("bookmarkManagerMenu")->hide();
-    QStringList texts;
-    for (QAction *entry : menu("sectionManagerMenu")->actions())
-        texts.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
-    EXPECT_EQ(texts, QStringList({QStringLiteral("Edit Section"), QStringLiteral("-"),
-                                  QStringLiteral("Enable Section(s)"),
-                                  QStringLiteral("Disable Section(s)"), QStringLiteral("-"),
-                                  QStringLiteral("Delete Section(s)")}));
 }
 
 TEST_F(ManagerTest, RowsJumpToTheTextOnlyWhileTheTableHasTheFocus)
