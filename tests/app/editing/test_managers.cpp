@@ -115,6 +115,17 @@ TEST_F(ManagerTest, SentencePausesFollowTheirSectionThroughDisableEnableAndDelet
     const int outside = int(text.indexOf(QLatin1String("first.")) + 6);
     edit()->addElement(quint32(outside), QStringLiteral("pause"), QStringLiteral("300"));
     ASSERT_EQ(edit()->elements().size(), 4);
+    // What was authored survives saving and reopening, and is managed from
+    // the docks afterwards.
+    const QString path = dir.filePath(QStringLiteral("authored.t2s"));
+    dialogs.saveAnswers = {path};
+    window->saveCurrentDocumentAs();
+    window->closeCurrentDocument();
+    window->openDocumentFile(path);
+    ASSERT_EQ(edit()->toPlainText(), text);
+    ASSERT_EQ(edit()->sections().size(), 1);
+    ASSERT_EQ(sectionTable()->rowCount(), 1);
+    ASSERT_EQ(edit()->elements().size(), 4);
     auto enabledPauses = [&]() {
         int count = 0;
         for (const QVT2SElement &element : edit()->elements())
