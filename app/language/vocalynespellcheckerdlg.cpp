@@ -57,7 +57,7 @@ void VocalyneSpellCheckerDlg::nextWord()
     while (m_index + 1 < m_words.size()) {
         ++m_index;
         const VocalyneMisspelling &word = m_words.at(m_index);
-        if (m_ignore.contains(word.word))
+        if (m_ignore.contains(word.word) || m_changedAll.contains(word.word))
             continue;
         // A word changed away or ignored meanwhile is no longer in the text
         // ahead of the cursor.
@@ -171,6 +171,7 @@ void VocalyneSpellCheckerDlg::onChangeAll()
         cursor.insertText(replacement);
     }
     cursor.endEditBlock();
+    m_changedAll.insert(word);
     m_editor->setTextCursor(remembered);
     nextWord();
 }

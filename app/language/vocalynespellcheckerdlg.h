@@ -67,4 +67,7 @@ private:
     int m_index = -1;
     bool m_hasSuggestions = false;
     QSet<QString> m_ignore;
+    /// Words replaced everywhere after the cursor by Change All: their later
+    /// entries are skipped without searching the rest of the document.
+    QSet<QString> m_changedAll;
 };
