@@ -4,8 +4,8 @@
 // 1,000,000 characters with 5,000 sections, 20,000 elements and 1,000
 // bookmarks) in the shown main window: opening the section editor (new
 // section and editing one), disabling and enabling 1,000 selected sections
-// at once, deleting all 1,000 bookmarks at once, and one typed character
-// afterwards. Each figure is wall time and CPU time of the GUI thread, from
+// at once, deleting all 1,000 bookmarks and then 1,000 sections at once, and
+// one typed character afterwards. Each figure is wall time and CPU time of the GUI thread, from
 // the command to the end of the event processing it causes.
 // Usage: authoringbench_managers [runs]  (offscreen unless QT_QPA_PLATFORM
 // is set; settings go to the test location; the engine to the fast null output)
@@ -213,6 +213,15 @@ int main(int argc, char **argv)
            {measure([&]() { window.bookmarkManagerSelectedEntitiesDelete(); })});
     std::printf("  (bookmarks %d -> %lld, table rows %d)\n", bookmarksBefore,
                 qint64(edit->bookmarks().size()), bookmarkTable->rowCount());
+
+    // 1,000 sections with their sentence pauses, deleted at once.
+    selectRows(sectionTable, 0, 5, 1000);
+    const int sectionsBefore = int(edit->sections().size());
+    const int elementsBefore = int(edit->elements().size());
+    report("delete 1,000 selected sections",
+           {measure([&]() { window.sectionManagerSelectedEntitiesDelete(); })});
+    std::printf("  (sections %d -> %lld, elements %d -> %lld)\n", sectionsBefore,
+                qint64(edit->sections().size()), elementsBefore, qint64(edit->elements().size()));
 
     // Typing in the middle of the text afterwards.
     edit->setFocus();
