@@ -416,6 +416,19 @@ void VocalyneDocumentEdit::releaseHighlights()
     setExtraSelections({});
 }
 
+void VocalyneDocumentEdit::releaseHighlights()
+{
+    // With no highlight counted, nothing is shown and the next sync rebuilds
+    // them from the lists instead of reading positions back.
+    m_highlights.clear();
+    m_highlightBookmarks = 0;
+    m_highlightSections = 0;
+    m_highlightElements = 0;
+    m_shownHighlights.clear();
+    m_shownFirst = -1;
+    setExtraSelections({});
+}
+
 void VocalyneDocumentEdit::noteContentsChange(int from, int, int)
 {
     m_dirtyFrom = std::min(m_dirtyFrom, std::max(0, from));

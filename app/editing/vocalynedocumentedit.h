@@ -73,6 +73,12 @@ public:
     /// thousands of places frees them first, keeps the three lists right
     /// itself and then rebuilds them once.
     void releaseHighlights();
+    /// Frees every entity's highlight until the next refreshHighlights()
+    /// (which any edit also triggers). Each highlight costs time on every
+    /// change of the text, so an operation that changes the text in
+    /// thousands of places frees them first, keeps the three lists right
+    /// itself and then rebuilds them once.
+    void releaseHighlights();
     /// Reads the entity positions back from the highlights. Entities whose
     /// characters were all deleted are removed with their highlights (the
     /// others keep theirs, index for index) and a table that lost rows is

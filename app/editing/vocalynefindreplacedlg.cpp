@@ -6,36 +6,16 @@
 #include "vocalynedocumentedit.h"
 #include "vocalynemainwindowinterface.h"
 #include "vocalynemessageservice.h"
+#include "vocalynereplaceall.h"
 
 #include <QApplication>
 #include <QTextCursor>
-
-#include <algorithm>
 
 namespace {
 
 QString appText(const char *text)
 {
     return QApplication::translate("QApplication", text);
-}
-
-// Every position where an entity of edit starts or ends, and both sides of
-// every element's character, ascending: replacing a match that holds one of
-// them must keep it on its character.
-QList<int> entityPositions(const VocalyneDocumentEdit *edit)
-{
-    QList<int> positions;
-    positions.reserve(
-        2 * (edit->sections().size() + edit->bookmarks().size() + edit->elements().size()));
-    for (const QVT2SSection &section : edit->sections())
-        positions << int(section.fromChar) << int(section.toChar);
-    for (const QVT2SBookmark &bookmark : edit->bookmarks())
-        positions << int(bookmark.fromChar) << int(bookmark.toChar);
-    for (const QVT2SElement &element : edit->elements())
-        positions << int(element.afterChar) << int(element.afterChar) + 1;
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    return positions;
 }
 
 } // namespace
@@ -151,7 +131,7 @@ void VocalyneFindReplaceDlg::replaceNext()
     // One replacement is one undo step, however many edits it takes.
     QTextCursor block(edit->document());
     block.beginEditBlock();
-    VocalyneTextSearch::replace(match, m_ui->replaceEdit->text(), true);
+    VocalyneTextSearch::replace(match, m_ui->replaceEdit->text());
     block.endEditBlock();
     edit->setTextCursor(match);
 }
@@ -166,8 +146,7 @@ void VocalyneFindReplaceDlg::replaceAll()
     int count = 0;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        count = VocalyneTextSearch::replaceAll(edit->document(), text, m_ui->replaceEdit->text(),
-                                               options(), entityPositions(edit), &last);
+        count = VocalyneReplaceAll::run(edit, text, m_ui->replaceEdit->text(), options(), &last);
         QApplication::restoreOverrideCursor();
     }
     if (count == 0) {

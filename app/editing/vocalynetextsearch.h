@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -35,22 +34,7 @@ public:
     static QTextCursor find(const QTextDocument *document, const QString &text,
                             const QTextCursor &from, const Options &options);
 
-    /// Replaces the text that match selects by replacement and leaves match
-    /// after the inserted text. With fine set, every character of the match
-    /// is replaced on its own (slower, but a cursor inside the match keeps
-    /// its character, see above); otherwise only positions at the match's
-    /// start and end are kept.
-    static void replace(QTextCursor &match, const QString &replacement, bool fine = false);
-
-    /// Replaces every match of text in the whole document, from its start
-    /// and forwards (the direction option is ignored, so "all" always means
-    /// all), as one undo step. Each search continues after the text just
-    /// inserted, so every match present before the call is replaced exactly
-    /// once. innerPositions: ascending positions of cursors that must keep
-    /// their character when they fall inside a match (see replace). Returns
-    /// the number of replacements; last, when given, receives a cursor after
-    /// the last replacement (null cursor when there was none).
-    static int replaceAll(QTextDocument *document, const QString &text, const QString &replacement,
-                          const Options &options, const QList<int> &innerPositions = {},
-                          QTextCursor *last = nullptr);
+    /// Replaces the text that match selects by replacement, character by
+    /// character (see above), and leaves match after the inserted text.
+    static void replace(QTextCursor &match, const QString &replacement);
 };

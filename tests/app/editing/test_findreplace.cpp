@@ -235,21 +235,60 @@ TEST_F(FindReplace, ReplaceAllKeepsEntitiesOnTheirTextAndUndoPutsThemBack)
         EXPECT_EQ(edit->elements().at(i).afterChar, elements.at(i).afterChar) << i;
 }
 
-TEST_F(FindReplace, ShorterReplacementDropsOnlyElementsOnItsMissingCharacters)
+TEST_F(FindReplace, ShorterReplacementKeepsItsEntitiesAndRedoMovesThemAgain)
 {
-    edit->setPlainText(QStringLiteral("xx hello yy"));
+    edit->setPlainText(QStringLiteral("xx hello yy hello"));
     edit->addSection(3, 8, Voice, QStringLiteral("Anna"), 100, 100, 100, 0);
+    edit->addBookmark(12, 17);
     edit->addElement(3, QStringLiteral("pause"), QStringLiteral("100")); // "h"
     edit->addElement(6, QStringLiteral("pause"), QStringLiteral("100")); // second "l"
+    edit->addElement(9, QStringLiteral("pause"), QStringLiteral("100")); // "y"
     button("replaceShowBtn")->click();
     search(QStringLiteral("hello"), QStringLiteral("hi"));
     dialog->replaceAll();
-    EXPECT_EQ(edit->toPlainText(), QStringLiteral("xx hi yy"));
-    ASSERT_EQ(edit->sections().size(), 1);
-    EXPECT_EQ(edit->sections().at(0).fromChar, 3u);
-    EXPECT_EQ(edit->sections().at(0).toChar, 5u);
-    ASSERT_EQ(edit->elements().size(), 1); // the second "l" has no counterpart
-    EXPECT_EQ(edit->elements().at(0).afterChar, 3u);
+    auto expectReplaced = [this]() {
+        EXPECT_EQ(edit->toPlainText(), QStringLiteral("xx hi yy hi"));
+        ASSERT_EQ(edit->sections().size(), 1);
+        EXPECT_EQ(edit->sections().at(0).fromChar, 3u);
+        EXPECT_EQ(edit->sections().at(0).toChar, 5u);
+        ASSERT_EQ(edit->bookmarks().size(), 1);
+        EXPECT_EQ(edit->bookmarks().at(0).fromChar, 9u);
+        EXPECT_EQ(edit->bookmarks().at(0).toChar, 11u);
+        // The second "l" has no counterpart: its element keeps to the word.
+        ASSERT_EQ(edit->elements().size(), 3);
+        EXPECT_EQ(edit->elements().at(0).afterChar, 3u);
+        EXPECT_EQ(edit->elements().at(1).afterChar, 4u);
+        EXPECT_EQ(edit->elements().at(2).afterChar, 6u);
+        EXPECT_EQ(int(edit->entityHighlights().size()), 5); // rebuilt, one per entity
+    };
+    expectReplaced();
+    edit->undo();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("xx hello yy hello"));
+    EXPECT_EQ(edit->bookmarks().at(0).fromChar, 12u);
+    EXPECT_EQ(edit->elements().at(2).afterChar, 9u);
+    edit->redo();
+    expectReplaced();
+
+    // Typing after the replacement moves the rebuilt highlights as usual.
+    insertAt(0, QStringLiteral("!"));
+    EXPECT_EQ(edit->sections().at(0).fromChar, 4u);
+    EXPECT_EQ(edit->elements().at(2).afterChar, 7u);
+}
+
+TEST_F(FindReplace, SingleReplaceKeepsAnEntityThatStartsWithTheMatch)
+{
+    edit->setPlainText(QStringLiteral("say hello world"));
+    edit->addSection(4, 15, Voice, QStringLiteral("Anna"), 100, 100, 100, 0);
+    button("replaceShowBtn")->click();
+    search(QStringLiteral("hello"), QStringLiteral("goodbye"));
+    putCursor(0);
+    dialog->replaceNext();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("say goodbye world"));
+    EXPECT_EQ(edit->sections().at(0).fromChar, 4u);
+    EXPECT_EQ(edit->sections().at(0).toChar, 17u);
+    edit->undo();
+    EXPECT_EQ(edit->sections().at(0).fromChar, 4u);
+    EXPECT_EQ(edit->sections().at(0).toChar, 15u);
 }
 
 TEST_F(FindReplace, CommandsWithoutAnEditorDoNothing)
