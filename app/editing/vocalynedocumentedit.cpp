@@ -15,11 +15,14 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -413,20 +416,7 @@ void VocalyneDocumentEdit::releaseHighlights()
     m_highlightElements = 0;
     m_shownHighlights.clear();
     m_shownFirst = -1;
-    setExtraSelections({});
-}
-
-void VocalyneDocumentEdit::releaseHighlights()
-{
-    // With no highlight counted, nothing is shown and the next sync rebuilds
-    // them from the lists instead of reading positions back.
-    m_highlights.clear();
-    m_highlightBookmarks = 0;
-    m_highlightSections = 0;
-    m_highlightElements = 0;
-    m_shownHighlights.clear();
-    m_shownFirst = -1;
-    setExtraSelections({});
+    viewport()->update();
 }
 
 void VocalyneDocumentEdit::noteContentsChange(int from, int, int)
@@ -619,10 +609,7 @@ void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
         // Nothing is on screen; the first paint hands the highlights over.
         // (Measuring all of them now would lay out the whole text.)
         m_shownFirst = -1;
-        if (!m_shownHighlights.isEmpty()) {
-            m_shownHighlights.clear();
-            setExtraSelections({});
-        }
+        m_shownHighlights.clear();
         return;
     }
     int first = 0;
@@ -670,28 +657,118 @@ void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
         if (quint64(element.afterChar) + 1 >= low)
             shown.append(nB + nS + i);
     }
-    // The widget holds the same cursors, so it already draws moved entities
-    // in their new place; only a different set needs handing over (the
-    // widget measures every entry it does not know yet). Sizes first: two
-    // empty lists have no data to compare.
+    // The highlights are painted from their cursors at every paint, so moved
+    // entities are drawn in their new place with the text the edit
+    // repaints; only a different set needs a repaint of its own. (Sizes
+    // first: two empty lists have no data to compare.)
     const bool sameSet = shown.size() == m_shownHighlights.size() &&
                          std::equal(shown.cbegin(), shown.cend(), m_shownHighlights.cbegin());
-    if (sameSet && !m_spokenWordChanged)
+    if (sameSet)
         return;
     m_shownHighlights = shown;
-    m_spokenWordChanged = false;
-    QList<QTextEdit::ExtraSelection> selections;
-    selections.reserve(shown.size() + 1);
-    for (int index : std::as_const(shown))
-        selections.append(m_highlights.at(index));
-    if (m_spokenWordShown && m_cursor.hasSelection()) {
-        // Last, so it is drawn over the entities' colours.
-        QTextCharFormat format;
-        format.setBackground(palette().brush(QPalette::Active, QPalette::Highlight));
-        format.setForeground(palette().brush(QPalette::Active, QPalette::HighlightedText));
-        selections.append({m_cursor, format});
+    viewport()->update();
+}
+
+QList<QTextEdit::ExtraSelection> VocalyneDocumentEdit::shownHighlights() const
+{
+    QList<QTextEdit::ExtraSelection> shown;
+    shown.reserve(m_shownHighlights.size());
+    for (int index : m_shownHighlights)
+        if (index >= 0 && index < m_highlights.size())
+            shown.append(m_highlights.at(index));
+    return shown;
+}
+
+void VocalyneDocumentEdit::forEachLineSegment(
+    int from, int to, const std::function<void(const QRectF &, qreal baseline)> &paint) const
+{
+    // Only the part on screen: a bookmark may cover a whole chapter.
+    from = std::max(from, m_shownFirst);
+    to = std::min(to, m_shownLast + 1);
+    if (m_shownFirst < 0 || from >= to)
+        return;
+    const QTextDocument *doc = document();
+    const QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    const QPointF offset(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    const qreal separatorWidth =
+        QFontMetricsF(doc->defaultFont()).horizontalAdvance(QLatin1Char(' '));
+    for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() < to;
+         block = block.next()) {
+        const QTextLayout *lines = block.layout();
+        if (!lines || lines->lineCount() == 0)
+            continue;
+        const QPointF origin = layout->blockBoundingRect(block).topLeft() + offset;
+        const int textLength = block.length() - 1;
+        const int start = std::max(from, block.position()) - block.position();
+        const int end = std::min(to - block.position(), textLength);
+        // A span over the paragraph's end shows as a blank after its text.
+        const bool overSeparator =
+            to - block.position() > textLength && from - block.position() <= textLength;
+        int index = lines->lineForTextPosition(std::min(start, textLength)).lineNumber();
+        if (index < 0)
+            continue;
+        for (; index < lines->lineCount(); ++index) {
+            const QTextLine line = lines->lineAt(index);
+            const int lineEnd = line.textStart() + line.textLength();
+            const bool lastLine = index == lines->lineCount() - 1;
+            if (line.textStart() > end)
+                break;
+            const int a = std::max(start, line.textStart());
+            const int b = std::min(end, lineEnd);
+            qreal x1 = line.cursorToX(a);
+            qreal x2 = b > a ? line.cursorToX(b) : x1;
+            if (x1 > x2)
+                std::swap(x1, x2);
+            if (lastLine && overSeparator)
+                x2 += separatorWidth;
+            if (x2 > x1)
+                paint(QRectF(origin.x() + x1, origin.y() + line.y(), x2 - x1, line.height()),
+                      origin.y() + line.y() + line.ascent());
+            if (lineEnd >= end)
+                break;
+        }
     }
-    setExtraSelections(selections);
+}
+
+void VocalyneDocumentEdit::paintEntityHighlights(QPainter &painter, bool underlines) const
+{
+    const QFontMetricsF metrics(document()->defaultFont());
+    const qreal amplitude = std::max(1.0, metrics.lineWidth());
+    const qreal underlineY = std::max(1.0, metrics.underlinePos());
+    for (int index : m_shownHighlights) {
+        if (index < 0 || index >= m_highlights.size())
+            continue;
+        const QTextEdit::ExtraSelection &highlight = m_highlights.at(index);
+        const QTextCharFormat &format = highlight.format;
+        const bool wavy = format.underlineStyle() == QTextCharFormat::WaveUnderline;
+        if (wavy != underlines)
+            continue;
+        const QBrush background = format.background();
+        if (!wavy && background.style() == Qt::NoBrush)
+            continue;
+        const QColor color = format.underlineColor();
+        forEachLineSegment(highlight.cursor.selectionStart(), highlight.cursor.selectionEnd(),
+                           [&](const QRectF &rect, qreal baseline) {
+                               if (!wavy) {
+                                   painter.fillRect(rect, background);
+                                   return;
+                               }
+                               // A wave under the text, as a spelling mark.
+                               const qreal y = baseline + underlineY;
+                               const qreal step = 2 * amplitude + 1;
+                               QPainterPath wave(QPointF(rect.left(), y));
+                               bool up = true;
+                               for (qreal x = rect.left(); x < rect.right(); x += step) {
+                                   const qreal next = std::min(x + step, rect.right());
+                                   wave.quadTo((x + next) / 2, y + (up ? -2 : 2) * amplitude, next,
+                                               y);
+                                   up = !up;
+                               }
+                               painter.setPen(QPen(color, amplitude));
+                               painter.setBrush(Qt::NoBrush);
+                               painter.drawPath(wave);
+                           });
+    }
 }
 
 void VocalyneDocumentEdit::showSpokenWord(int from, int to)
@@ -704,9 +781,21 @@ void VocalyneDocumentEdit::showSpokenWord(int from, int to)
     m_cursor.setPosition(from);
     m_cursor.setPosition(to, QTextCursor::KeepAnchor);
     m_spokenWordShown = true;
-    m_spokenWordChanged = true;
-    showVisibleHighlights(false);
+    showSpokenWordSelection();
     emit spokenWordShown(from, to);
+}
+
+void VocalyneDocumentEdit::showSpokenWordSelection()
+{
+    // The one extra selection of the widget: it also recolours the text.
+    QList<QTextEdit::ExtraSelection> selections;
+    if (m_spokenWordShown && m_cursor.hasSelection()) {
+        QTextCharFormat format;
+        format.setBackground(palette().brush(QPalette::Active, QPalette::Highlight));
+        format.setForeground(palette().brush(QPalette::Active, QPalette::HighlightedText));
+        selections.append({m_cursor, format});
+    }
+    setExtraSelections(selections);
 }
 
 void VocalyneDocumentEdit::clearSpokenWord()
@@ -714,9 +803,8 @@ void VocalyneDocumentEdit::clearSpokenWord()
     if (!m_spokenWordShown)
         return;
     m_spokenWordShown = false;
-    m_spokenWordChanged = true;
     m_cursor.clearSelection();
-    showVisibleHighlights(false);
+    showSpokenWordSelection();
 }
 
 QTextCursor VocalyneDocumentEdit::spokenWord() const
@@ -749,7 +837,21 @@ void VocalyneDocumentEdit::paintEvent(QPaintEvent *event)
     // Scrolling, resizing, zooming and late layout all show other text; the
     // highlights follow before anything is drawn.
     showVisibleHighlights(false);
+    // The entities are painted here rather than handed to the widget as
+    // extra selections: the widget draws every line on screen once per
+    // extra selection in a paragraph, which in one long paragraph costs
+    // each keystroke tens of milliseconds. Backgrounds go under the text,
+    // wavy underlines over it.
+    {
+        QPainter painter(viewport());
+        painter.setClipRegion(event->region());
+        paintEntityHighlights(painter, false);
+    }
     QTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    painter.setClipRegion(event->region());
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintEntityHighlights(painter, true);
 }
 
 void VocalyneDocumentEdit::repaintMovedRows()

@@ -13,7 +13,10 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <functional>
+
 class QAction;
+class QPainter;
 class QMenu;
 class QTableWidget;
 class QTimer;
@@ -27,13 +30,15 @@ class VocalyneMainWindowInterface;
 /// state in its tab title.
 ///
 /// Each entity has a highlight whose text cursor follows the edits; those
-/// cursors are the source of truth for positions after an edit. Only the
-/// highlights of entities on screen are handed to the widget as extra
-/// selections (the widget tests every extra selection against every block it
-/// paints, which tens of thousands of entities would make slow). Code
-/// that changes the entity lists directly (file loading, removal or enabling
-/// by index) must end with refreshHighlights() or markModifiedAndRefresh();
-/// never call setExtraSelections() on an editor yourself.
+/// cursors are the source of truth for positions after an edit. The editor
+/// paints the highlights of the entities on screen itself rather than
+/// handing them to the widget as extra selections: the widget tests every
+/// extra selection against every block, and draws every line of a paragraph
+/// on screen once per selection, which tens of thousands of entities or one
+/// long paragraph would make slow. Code that changes the entity lists
+/// directly (file loading, removal or enabling by index) must end with
+/// refreshHighlights() or markModifiedAndRefresh(); never call
+/// setExtraSelections() on an editor yourself (it holds the spoken word).
 class VocalyneDocumentEdit : public QTextEdit, public QVT2SDocument, public QVT2SDocumentOwner
 {
     Q_OBJECT
@@ -73,12 +78,6 @@ public:
     /// thousands of places frees them first, keeps the three lists right
     /// itself and then rebuilds them once.
     void releaseHighlights();
-    /// Frees every entity's highlight until the next refreshHighlights()
-    /// (which any edit also triggers). Each highlight costs time on every
-    /// change of the text, so an operation that changes the text in
-    /// thousands of places frees them first, keeps the three lists right
-    /// itself and then rebuilds them once.
-    void releaseHighlights();
     /// Reads the entity positions back from the highlights. Entities whose
     /// characters were all deleted are removed with their highlights (the
     /// others keep theirs, index for index) and a table that lost rows is
@@ -92,8 +91,12 @@ public:
     void setModifiedState(bool modified, const QString &title = QString(), int index = -1);
 
     /// Every entity's highlight: all bookmarks, then all sections, then all
-    /// elements, in list order (extraSelections() holds those on screen).
+    /// elements, in list order. The editor paints them itself (backgrounds
+    /// under the text, wavy underlines over it); extraSelections() holds
+    /// only the spoken word.
     const QList<QTextEdit::ExtraSelection> &entityHighlights() const { return m_highlights; }
+    /// The highlights of the entities on screen, as last painted.
+    QList<QTextEdit::ExtraSelection> shownHighlights() const;
 
     /// The tooltip text for a point in viewport coordinates (empty: none).
     QString toolTipTextAt(const QPoint &viewportPos) const;
@@ -190,8 +193,15 @@ private:
     /// Without positionsMoved nothing is done while the visible text range
     /// is the same as last time.
     void showVisibleHighlights(bool positionsMoved);
-    /// The text positions of the paragraphs on screen.
+    /// The text positions of the lines on screen.
     void visibleTextRange(int &first, int &last);
+    /// Calls paint with the viewport rectangle and baseline of each line
+    /// piece of [from, to) that is on screen.
+    void forEachLineSegment(int from, int to,
+                            const std::function<void(const QRectF &, qreal baseline)> &paint) const;
+    /// Paints the on-screen entities' backgrounds, or their wavy underlines.
+    void paintEntityHighlights(QPainter &painter, bool underlines) const;
+    void showSpokenWordSelection();
 
     QString m_filePath;
     QAction *m_actionUndo = nullptr;
@@ -211,8 +221,6 @@ private:
     // The spoken word's span; shown while m_spokenWordShown.
     QTextCursor m_cursor;
     bool m_spokenWordShown = false;
-    // Set when the spoken word changed and must be handed to the widget.
-    bool m_spokenWordChanged = false;
     SpeechText m_speechText;
     qint32 m_speakPitch = 100;
     QByteArray m_speechBytes;

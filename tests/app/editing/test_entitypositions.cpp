@@ -136,7 +136,7 @@ TEST_F(EntityPositions, ClearAllRemovesEveryEntityAndEmptiesTheTables)
     EXPECT_EQ(bookmarkTable->rowCount(), 0);
     EXPECT_EQ(sectionTable->rowCount(), 0);
     EXPECT_TRUE(edit->entityHighlights().isEmpty());
-    EXPECT_TRUE(edit->extraSelections().isEmpty());
+    EXPECT_TRUE(edit->shownHighlights().isEmpty());
 }
 
 TEST_F(EntityPositions, UndoingTypedTextThatHoldsABookmarkRemovesIt)
@@ -271,27 +271,27 @@ TEST_F(EntityPositions, OnlyEntitiesOnScreenAreHandedToTheWidget)
     edit->addBookmark(0, 4);
     edit->addBookmark(lastLine, lastLine + 4);
     edit->addElement(lastLine + 2, QStringLiteral("pause"), QStringLiteral("100"));
-    EXPECT_TRUE(edit->extraSelections().isEmpty()); // hidden: nothing is measured
+    EXPECT_TRUE(edit->shownHighlights().isEmpty()); // hidden: nothing is measured
 
     edit->resize(300, 200);
     edit->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(edit.get()));
     edit->viewport()->repaint();
-    QList<QTextEdit::ExtraSelection> shown = edit->extraSelections();
+    QList<QTextEdit::ExtraSelection> shown = edit->shownHighlights();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown.at(0).cursor.anchor(), 0);
     EXPECT_EQ(edit->entityHighlights().size(), 3);
 
     edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
     edit->viewport()->repaint();
-    shown = edit->extraSelections();
+    shown = edit->shownHighlights();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown.at(0).cursor.anchor(), lastLine);
     EXPECT_EQ(shown.at(1).cursor.anchor(), lastLine + 2);
     // Typing above the view moves them; the widget draws the moved spans.
     insertAt(0, QStringLiteral("typed "));
     edit->viewport()->repaint();
-    shown = edit->extraSelections();
+    shown = edit->shownHighlights();
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown.at(0).cursor.anchor(), lastLine + 6);
 }
@@ -310,7 +310,7 @@ TEST_F(EntityPositions, InOneLongParagraphOnlyEntitiesOnTheVisibleLinesAreHanded
         edit->addBookmark(from, from + 3);
     const qsizetype bookmarks = edit->bookmarks().size();
     edit->viewport()->repaint();
-    const QList<QTextEdit::ExtraSelection> top = edit->extraSelections();
+    const QList<QTextEdit::ExtraSelection> top = edit->shownHighlights();
     ASSERT_FALSE(top.isEmpty());
     EXPECT_LT(top.size(), bookmarks / 10);
     EXPECT_EQ(top.at(0).cursor.anchor(), 0);
@@ -321,8 +321,55 @@ TEST_F(EntityPositions, InOneLongParagraphOnlyEntitiesOnTheVisibleLinesAreHanded
     edit->moveCursor(QTextCursor::End);
     QTest::keyClick(edit.get(), Qt::Key_X);
     edit->viewport()->repaint();
-    const QList<QTextEdit::ExtraSelection> bottom = edit->extraSelections();
+    const QList<QTextEdit::ExtraSelection> bottom = edit->shownHighlights();
     ASSERT_FALSE(bottom.isEmpty());
     EXPECT_LT(bottom.size(), bookmarks / 10);
     EXPECT_EQ(bottom.last().cursor.anchor(), int(edit->bookmarks().last().fromChar));
+}
+
+TEST_F(EntityPositions, HighlightsArePaintedWhereTheirTextIsShown)
+{
+    edit->setPlainText(QStringLiteral("aaaa bbbb cccc dddd\nnext line"));
+    edit->resize(400, 120);
+    edit->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit.get()));
+    edit->addBookmark(5, 9);
+    edit->addSection(10, 14, Voice, QStringLiteral("Anna"), 100, 100, 100, 0);
+    edit->addElement(2, QStringLiteral("pause"), QStringLiteral("100"));
+    ASSERT_TRUE(edit->extraSelections().isEmpty()); // painted by the editor itself
+
+    const QImage image = edit->viewport()->grab().toImage();
+    if (qEnvironmentVariableIsSet("VOCALYNE_SAVE_HIGHLIGHT_IMAGE"))
+        image.save(QString::fromLocal8Bit(qgetenv("VOCALYNE_SAVE_HIGHLIGHT_IMAGE")));
+    // The box of the text from..to on screen.
+    auto box = [&](int from, int to) {
+        QTextCursor cursor(edit->document());
+        cursor.setPosition(from);
+        const QRect start = edit->cursorRect(cursor);
+        cursor.setPosition(to);
+        const QRect end = edit->cursorRect(cursor);
+        return QRect(QPoint(start.left() + 1, start.top()), QPoint(end.left() - 1, end.bottom()));
+    };
+    auto count = [&](const QRect &rect, const std::function<bool(QColor)> &match) {
+        int n = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                if (image.rect().contains(x, y) && match(image.pixelColor(x, y)))
+                    ++n;
+        return n;
+    };
+    auto yellow = [](QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() < 80; };
+    auto blue = [](QColor c) { return c == QColor(QStringLiteral("#006699")); };
+    auto green = [](QColor c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; };
+
+    const QRect bookmark = box(5, 9);
+    EXPECT_GT(count(bookmark, yellow), bookmark.width() * bookmark.height() / 3);
+    EXPECT_EQ(count(box(0, 4), yellow), 0);
+    EXPECT_GT(count(box(2, 3), blue), 0);
+    EXPECT_EQ(count(box(5, 9), blue), 0);
+    // The wave runs under the section's text only.
+    const QRect under = box(10, 14).adjusted(0, 0, 0, 4);
+    EXPECT_GT(count(under, green), under.width() / 2);
+    EXPECT_EQ(count(box(15, 19).adjusted(0, 0, 0, 4), green), 0);
+    EXPECT_EQ(count(box(5, 9).adjusted(0, 0, 0, 4), green), 0);
 }
