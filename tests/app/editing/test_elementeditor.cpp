@@ -87,6 +87,22 @@ TEST_F(AuthoringTest, CatalogueKeepsUserTypesDropsInvalidOnesAndRepairsThePause)
         settings.setValue(QStringLiteral("SpeechElements/broken/numberValueMax"), 5);
         settings.setValue(QStringLiteral("SpeechElements/broken/aboutText"),
                           QStringLiteral("Not a valid entry."));
+        // Not a number: damaged, not a valid 0.
+        settings.setValue(QStringLiteral("SpeechElements/garbled/hasNumberValue"), 0);
+        settings.setValue(QStringLiteral("SpeechElements/garbled/hasTextValue"),
+                          QStringLiteral("yes"));
+        settings.setValue(QStringLiteral("SpeechElements/garbled/numberValueMin"), 1);
+        settings.setValue(QStringLiteral("SpeechElements/garbled/numberValueMax"), 5);
+        settings.setValue(QStringLiteral("SpeechElements/garbled/aboutText"),
+                          QStringLiteral("Not a valid entry either."));
+        // A group named with a capital: the element keeps the group's name,
+        // so its markup template is found under it.
+        settings.setValue(QStringLiteral("SpeechElements/Whisper/hasNumberValue"), 1);
+        settings.setValue(QStringLiteral("SpeechElements/Whisper/hasTextValue"), 0);
+        settings.setValue(QStringLiteral("SpeechElements/Whisper/numberValueMin"), 1);
+        settings.setValue(QStringLiteral("SpeechElements/Whisper/numberValueMax"), 10);
+        settings.setValue(QStringLiteral("SpeechElements/Whisper/aboutText"),
+                          QStringLiteral("Speaks softly."));
         settings.remove(K::elementKey(QStringLiteral("pause"), K::ElementAboutText));
     }
     typeText(edit(), QStringLiteral("Say this loudly now"));
@@ -97,35 +113,44 @@ TEST_F(AuthoringTest, CatalogueKeepsUserTypesDropsInvalidOnesAndRepairsThePause)
     bool numberEnabled = true;
     QString about;
     WhenDialogOpens<VocalyneSpeechElementEditor> when([&](VocalyneSpeechElementEditor *d) {
-        // "broken" came first and was dropped as the dialog chose it.
-        entriesAfter = typeEntries(d);
+        firstEntries = typeEntries(d);
         auto *combo = d->findChild<QComboBox *>(QStringLiteral("comboBoxType"));
+        // Choosing an invalid type drops it.
+        combo->setCurrentIndex(combo->findText(QStringLiteral("Broken")));
+        combo->setCurrentIndex(combo->findText(QStringLiteral("Garbled")));
+        entriesAfter = typeEntries(d);
         combo->setCurrentIndex(combo->findText(QStringLiteral("Emphasis")));
         textBoxEnabled = textBox(d, "plainTextEditTextValue")->isEnabled();
         numberEnabled = spin(d, "spinBoxNumValue")->isEnabled();
         about = textBox(d, "plainTextEditAbout")->toPlainText();
-        textBox(d, "plainTextEditTextValue")->setPlainText(QStringLiteral("very"));
+        combo->setCurrentIndex(combo->findText(QStringLiteral("Whisper")));
+        spin(d, "spinBoxNumValue")->setValue(3);
         clickOk(d);
     });
     action("actionAdd_Speech_Element")->trigger();
     ASSERT_TRUE(when.opened());
-    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(firstEntries, QStringList({QStringLiteral("Whisper"), QStringLiteral("Broken"),
+                                         QStringLiteral("Emphasis"), QStringLiteral("Garbled"),
+                                         QStringLiteral("Pause")}));
+    ASSERT_EQ(messages.messages.size(), 2);
     EXPECT_EQ(messages.messages.first().text,
               QStringLiteral("Invalid element data. The element will be removed."));
-    EXPECT_EQ(entriesAfter, QStringList({QStringLiteral("Emphasis"), QStringLiteral("Pause")}));
+    EXPECT_EQ(entriesAfter, QStringList({QStringLiteral("Whisper"), QStringLiteral("Emphasis"),
+                                         QStringLiteral("Pause")}));
     EXPECT_TRUE(textBoxEnabled);
     EXPECT_FALSE(numberEnabled);
     EXPECT_EQ(about, QStringLiteral("Stresses the words it is given."));
     ASSERT_EQ(edit()->elements().size(), 1);
-    EXPECT_EQ(edit()->elements().first().type, QStringLiteral("emphasis"));
-    EXPECT_EQ(edit()->elements().first().value, QStringLiteral("very"));
+    EXPECT_EQ(edit()->elements().first().type, QStringLiteral("Whisper"));
+    EXPECT_EQ(edit()->elements().first().value, QStringLiteral("3"));
     EXPECT_EQ(edit()->elements().first().afterChar, 15u); // the blank after "loudly"
 
     QSettings settings;
     EXPECT_FALSE(settings.childGroups().isEmpty());
     settings.beginGroup(QStringLiteral("SpeechElements"));
     EXPECT_EQ(settings.childGroups(),
-              QStringList({QStringLiteral("emphasis"), QStringLiteral("pause")}));
+              QStringList({QStringLiteral("Whisper"), QStringLiteral("emphasis"),
+                           QStringLiteral("pause")}));
     settings.endGroup();
     EXPECT_TRUE(settings.value(K::elementKey(QStringLiteral("pause"), K::ElementAboutText))
                     .toString()
