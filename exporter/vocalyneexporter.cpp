@@ -186,6 +186,9 @@ int VocalyneExporter::exportSpeech(const VocalyneExportRequest &request, const Q
     const QString intermediate = VocalyneExportFiles::intermediatePath(request.outputPath);
     const QString partial =
         VocalyneExportFiles::partialPath(request.outputPath, QCoreApplication::applicationPid());
+    // An intermediate left by an export that was killed before it could
+    // clean up would be read as the start of this one's audio.
+    QFile::remove(intermediate);
     VocalyneMp3Encoder encoder(intermediate, partial);
     encoder.start();
     const int result = exportTo(intermediate, QVTTS_EXPORT_IN_PLACE);

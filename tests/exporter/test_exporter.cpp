@@ -141,6 +141,16 @@ TEST_F(Worker, Mp3IsEncodedFromTheIntermediateWhichThenGoes)
         row.isMP3 = true;
         VocalyneExportRequest r = request(QStringLiteral("talk%1.mp3").arg(number), row);
         r.inputPath = input;
+        if (number == 2) {
+            // The intermediate of an earlier export that was killed: none of
+            // its audio may end up in this one.
+            VocalyneExportRequest stale = r;
+            stale.isMP3 = false;
+            stale.outputPath = VocalyneExportFiles::intermediatePath(r.outputPath);
+            stale.inputPath =
+                textFile((kText + kText + kText).toUtf8(), QStringLiteral("stale.txt"));
+            ASSERT_EQ(run(stale.toArguments()), 0);
+        }
         ASSERT_EQ(run(r.toArguments()), 0);
         const AudioFileInfo info = readAudioInfo(r.outputPath);
         ASSERT_TRUE(info.ok);
@@ -152,7 +162,7 @@ TEST_F(Worker, Mp3IsEncodedFromTheIntermediateWhichThenGoes)
         EXPECT_NEAR(info.seconds, reference, reference * 0.02);
         EXPECT_FALSE(QFile::exists(VocalyneExportFiles::intermediatePath(r.outputPath)));
     }
-    EXPECT_EQ(files().size(), 8 + 1);
+    EXPECT_EQ(files().size(), 8 + 2);
 }
 
 TEST_F(Worker, TextComesFromTheInstanceBlockOrTheBareToken)
