@@ -26,6 +26,10 @@ constexpr double kWholeTone = 1.1224620483;
 // heard; more would only cost memory (a long text is hours of audio).
 constexpr double kAheadSeconds = 2.0;
 
+// Events queued without the host taking any before its window is told
+// again (and found gone, if it is).
+constexpr uint32_t kRenotifyEvents = 1024;
+
 // Samples louder than this are speech; the quiet after the last of them in
 // a piece is its closing pause.
 constexpr int16_t kVoicedLevel = 200;
@@ -293,6 +297,7 @@ HResult EspeakVoice::setNotifyWindowMessage(HWND window, unsigned int msg, WPARA
     m_lParam = lParam;
     m_notifyPending = false;
     m_windowGone = false;
+    m_queuedSincePost = 0;
     return kOk;
 }
 
@@ -463,6 +468,7 @@ HResult EspeakVoice::getEvents(uint32_t count, Event *events, uint32_t *fetched)
         return kPointer;
     std::lock_guard<std::mutex> lock(m_mutex);
     m_notifyPending = false; // the host listens: new events get a message again
+    m_queuedSincePost = 0;
     uint32_t taken = 0;
     while (taken < count && !m_events.empty()) {
         events[taken++] = std::move(m_events.front());
@@ -517,6 +523,7 @@ void EspeakVoice::deliver(const Event &event, uint64_t generation)
                     m_events.erase(old == m_events.end() ? m_events.begin() : old);
                 }
                 m_events.push_back(event);
+                ++m_queuedSincePost;
             }
             m_announce = true;
         }
@@ -541,10 +548,13 @@ void EspeakVoice::deliveredAll()
             return;
         m_announce = false;
         // One message waits unanswered already: a host that does not take
-        // events (an unhooked window) gets no flood of messages.
-        if (m_notifyPending || !m_window || m_windowGone)
+        // events (an unhooked window) gets no flood of messages. Once many
+        // events wait all the same, the window is told again, which also
+        // finds out whether it is still there.
+        if ((m_notifyPending && m_queuedSincePost < kRenotifyEvents) || !m_window || m_windowGone)
             return;
         m_notifyPending = true;
+        m_queuedSincePost = 0;
         window = m_window;
         message = m_message;
         wParam = m_wParam;

@@ -91,6 +91,7 @@ private:
     bool m_announce = false;      // wanted events came since the last message
     bool m_notifyPending = false; // a message was posted; no getEvents since
     bool m_windowGone = false;    // posting failed: nobody takes events
+    uint32_t m_queuedSincePost = 0;
     bool m_stop = false;
     VoiceStatus m_status;
 

@@ -168,6 +168,21 @@ TEST(VoiceLimitsTest, EventsNobodyCanTakeAreNotKept)
     ASSERT_EQ(voice->waitUntilDone(30000), kOk);
     EXPECT_TRUE(drain(*voice).empty());
 
+    // The same when the window goes while its message is still on the way:
+    // the host that would have taken the events is gone with it.
+    HWND leaving = QVCreateWindow(nullptr);
+    ASSERT_EQ(voice->setNotifyWindowMessage(leaving, WM_APP, 0, 0), kOk);
+    ASSERT_EQ(voice->speak(u"One.", kPlain, nullptr), kOk);
+    ASSERT_EQ(voice->waitUntilDone(30000), kOk);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    QVDestroyWindow(leaving);
+    std::u16string longer;
+    for (int i = 0; i < 10; ++i) // more events than a host is allowed to leave waiting
+        longer += text;
+    ASSERT_EQ(voice->speak(longer, kPlain, nullptr), kOk);
+    ASSERT_EQ(voice->waitUntilDone(60000), kOk);
+    EXPECT_TRUE(drain(*voice).empty());
+
     // A window whose host never takes events (an unhooked window: nothing
     // queued) is told once, not once per word.
     HWND window = QVCreateWindow([](HWND, unsigned int msg, WPARAM, LPARAM) -> LRESULT {
