@@ -73,27 +73,33 @@ private:
     std::clock_t m_cpu;
 };
 
-// Every hundredth word of four letters or more gets two inner letters
-// swapped, which keeps the text's length and so every entity's position.
-QByteArray withTypos(QByteArray bytes, int *typos)
+// One word in a hundred gets two inner letters swapped (the next word of
+// four letters or more when the hundredth is shorter), which keeps the
+// text's length and so every entity's position.
+QByteArray withTypos(QByteArray bytes, int *typos, int *words)
 {
     const int start = bytes.indexOf("<QVT2SContent>");
     const int end = bytes.indexOf("</QVT2SContent>");
     QString content = QString::fromUtf8(bytes.mid(start, end - start));
-    static const QRegularExpression word(QStringLiteral("\\b[A-Za-z]{4,}\\b"));
+    static const QRegularExpression word(QStringLiteral("\\b[A-Za-z]+\\b"));
     int count = 0;
+    bool pending = false;
     *typos = 0;
     for (auto it = word.globalMatch(content); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
-        if (++count % 100)
+        if (++count % 100 == 0)
+            pending = true;
+        const int length = int(match.capturedLength());
+        if (!pending || length < 4)
             continue;
-        const int at =
-            int(match.capturedStart()) + 1 + (count / 100) % int(match.capturedLength() - 2);
+        pending = false;
+        const int at = int(match.capturedStart()) + 1 + (count / 100) % (length - 2);
         const QChar first = content.at(at);
         content[at] = content.at(at + 1);
         content[at + 1] = first;
         ++*typos;
     }
+    *words = count;
     return bytes.left(start) + content.toUtf8() + bytes.mid(end);
 }
 
@@ -147,8 +153,9 @@ int main(int argc, char *argv[])
     shape.elements = 20000;
     shape.bookmarks = 1000;
     int typos = 0;
-    const QByteArray bytes =
-        withTypos(BenchDocument::build(shape, window->currentDocumentEdit()->voiceName()), &typos);
+    int words = 0;
+    const QByteArray bytes = withTypos(
+        BenchDocument::build(shape, window->currentDocumentEdit()->voiceName()), &typos, &words);
     const QString path = dir.filePath(QStringLiteral("large.t2s"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -158,8 +165,8 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
     VocalyneDocumentEdit *edit = window->currentDocumentEdit();
     const QString text = edit->toPlainText();
-    std::printf("document: %lld characters, %d misspelt words put in\n",
-                static_cast<long long>(text.size()), typos);
+    std::printf("document: %lld characters, %d words, %d of them misspelt\n",
+                static_cast<long long>(text.size()), words, typos);
 
     Times scan;
     qsizetype unknown = 0;
