@@ -13,7 +13,6 @@
 #include <QStandardPaths>
 #include <QVariant>
 
-
 const char *const VocalyneHistoryStore::CreateStatement =
     "CREATE TABLE HISTORY (ID INTEGER PRIMARY KEY AUTOINCREMENT, HISTDATE INT, FILEPATH TEXT)";
 
@@ -106,8 +105,8 @@ public:
             db.setDatabaseName(path);
             // Never waits: it only reads once, to take part in the log.
             db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-            if (!db.open() || !run(db, QStringLiteral("PRAGMA synchronous=NORMAL")).ok()
-                || !run(db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master")).ok()) {
+            if (!db.open() || !run(db, QStringLiteral("PRAGMA synchronous=NORMAL")).ok() ||
+                !run(db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master")).ok()) {
                 db.close();
             }
         }

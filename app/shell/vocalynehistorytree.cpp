@@ -35,6 +35,9 @@ void removeChildren(QTreeWidgetItem *item)
 VocalyneHistoryTree::VocalyneHistoryTree(QTreeWidget *tree, QWidget *messageParent, QObject *parent)
     : QObject(parent), m_tree(tree), m_messageParent(messageParent)
 {
+    // A double click loads the item and opens it; the view's own toggle
+    // would close it again at once.
+    m_tree->setExpandsOnDoubleClick(false);
 }
 
 QString VocalyneHistoryTree::dateText(const QDate &date)

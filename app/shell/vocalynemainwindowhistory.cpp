@@ -18,6 +18,9 @@ void VocalyneMainWindow::setUpHistory()
     m_historyTree = new VocalyneHistoryTree(treeWidgetHist, this, this);
     m_historyTree->resetRoot();
     treeWidgetHist->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Paths share their leading folders; the file name at the end is what
+    // tells them apart in a narrow dock (the tool tip has the whole path).
+    treeWidgetHist->setTextElideMode(Qt::ElideMiddle);
 
     m_historyMenu = new QMenu(this);
     m_historyMenu->setObjectName(QStringLiteral("historyContextMenu"));

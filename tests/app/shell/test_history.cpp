@@ -4,8 +4,10 @@
 #include "vocalynehistorystore.h"
 #include "vocalynehistorytree.h"
 
+#include <QDockWidget>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -151,6 +153,27 @@ TEST_F(HistoryShellTest, DaysFilesAndQuotedPathsAreBrowsedOpenedAndDeleted)
     ASSERT_EQ(tree()->topLevelItemCount(), 1);
     EXPECT_EQ(root()->childCount(), 0);
     EXPECT_EQ(messages.messages.size(), 4); // the questions only
+}
+
+TEST_F(HistoryShellTest, DoubleClicksWithTheMouseOpenTheRootAndADay)
+{
+    ASSERT_TRUE(store.record(QStringLiteral("/a.t2s"), QDate(2012, 1, 5)).ok());
+    window->show();
+    auto *dock = window->findChild<QDockWidget *>(QStringLiteral("dwDocHistory"));
+    dock->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto doubleClick = [this](QTreeWidgetItem *item) {
+        const QPoint centre = tree()->visualItemRect(item).center();
+        // A double click arrives after a press and release of its own.
+        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, centre);
+    };
+    doubleClick(root());
+    ASSERT_EQ(root()->childCount(), 1);
+    EXPECT_TRUE(root()->isExpanded()); // the view must not fold it up again
+    doubleClick(root()->child(0));
+    EXPECT_TRUE(root()->child(0)->isExpanded());
+    EXPECT_EQ(childTexts(root()->child(0)), QStringList{QStringLiteral("/a.t2s")});
 }
 
 TEST_F(HistoryShellTest, ADamagedFileIsReportedReplacedAndTheProgramGoesOn)
