@@ -79,6 +79,7 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
     connectActions();
     setUpAuthoring();
     disableLaterFeatures();
+    setUpTools();
     setUpHistory();
     setUpSpellChecking();
 
@@ -89,6 +90,7 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
 
 VocalyneMainWindow::~VocalyneMainWindow()
 {
+    saveCurrentLayoutFile();
     // The engine goes before the widgets it may still report words to.
     delete m_engine;
     m_engine = nullptr;
@@ -292,11 +294,7 @@ void VocalyneMainWindow::disableLaterFeatures()
     // These commands belong to features that are not part of the program
     // yet; they are shown so that menus and toolbars keep their final shape.
     const QList<QAction *> later = {
-        actionExport, actionQuick_Export, actionPronunciation_Corrector,
-        actionFind, actionReplace, actionEmail_Reader, actionWeb_Browser, actionBatch_Converter,
-        actionExtract_Text_from_Image, actionTutorial,
-        actionQuick_Reference, actionHelp, actionGet_more_voices, actionSave_Layout,
-        actionLoad_Layout, actionShow, actionHide};
+        actionExport, actionQuick_Export, actionPronunciation_Corrector, actionBatch_Converter};
     for (QAction *action : later)
         action->setEnabled(false);
     action_Empty->setEnabled(false);

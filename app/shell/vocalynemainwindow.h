@@ -3,6 +3,7 @@
 #pragma once
 
 #include "vocalynemainwindowbase.h"
+#include "vocalynelayoutfile.h"
 #include "vocalynemainwindowinterface.h"
 
 #include <QByteArray>
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QSystemTrayIcon>
 
 class QAction;
 class QCheckBox;
@@ -23,6 +25,7 @@ class QToolButton;
 class QTreeWidgetItem;
 class VocalyneDocumentEdit;
 class VocalyneEngineHost;
+class VocalyneFindReplaceDlg;
 class VocalyneHistoryTree;
 class VocalyneSpeakController;
 
@@ -95,6 +98,28 @@ public:
     /// followed by "..." when longer.
     static QString tabTitleForPath(const QString &path);
 
+    // Find, layouts, help, launchers, tray (vocalynemainwindowtools.cpp,
+    // vocalynemainwindowlayout.cpp, vocalynemainwindowtray.cpp).
+    /// The Find and Replace dialog; nullptr until first shown.
+    VocalyneFindReplaceDlg *findReplaceDialog() const { return m_findReplaceDlg; }
+    /// The live layout, and applying one: false (and the window as it was)
+    /// when any of its three parts does not restore.
+    VocalyneLayout currentLayout() const;
+    bool applyLayout(const VocalyneLayout &layout);
+    /// The layout file written on exit and read at start, in the user's data folder.
+    static QString currentLayoutPath();
+    /// The folder of the help and information pages and of the OCR program
+    /// (the program's own folder unless set otherwise).
+    QString programDirectory() const;
+    void setProgramDirectory(const QString &directory) { m_programDirectory = directory; }
+    /// The tray icon; nullptr where the desktop offers no tray.
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    /// The title of the last tray balloon (empty when none was shown).
+    QString lastTrayMessage() const { return m_lastTrayMessage; }
+    /// Whether windows built from now on see a tray: 1 yes, 0 no, -1 ask
+    /// the desktop (the default).
+    static void setTrayAvailability(int available);
+
 public Q_SLOTS:
     void newDocument();
     void openDocument();
@@ -130,6 +155,24 @@ public Q_SLOTS:
     void syncVolumeWithVolumeSpin(int value);
     void syncPitchWithPitchSpin(int value);
     void syncHighlightWithHighlightCBox(int state);
+
+    void showFindDialog();
+    void showReplaceDialog();
+    void saveLayout();
+    void loadLayout();
+    void showHelpMain();
+    void showHelpTutorial();
+    void showHelpQuickReference();
+    /// The phoneme reference of the pronunciation corrector.
+    void showHelpPhonemes();
+    void getMoreVoices();
+    void runDefWebBrowserWithToolbarPage();
+    void runSupportedEmailClient();
+    void runOCRProgram();
+    void onClipboardDataChanged();
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void hideWindow();
+    void restoreWindow();
 
     // Authoring speech (vocalynemainwindowauthoring.cpp).
     /// Opens the section editor for a new section over the selection.
@@ -226,6 +269,18 @@ private:
     /// Records path in the document history (when recording is on).
     void recordHistory(const QString &path);
 
+    // Find, layouts, help, launchers, tray.
+    void setUpTools();
+    void createTrayIcon();
+    /// Hides the window to the tray on a close that is not an exit; false
+    /// (nothing done) when there is no tray or the user asked to exit.
+    bool hideToTrayInsteadOfClosing();
+    void showTrayMessage(const QString &title, const QString &message, int milliseconds);
+    void saveCurrentLayoutFile();
+    void restoreCurrentLayoutFile();
+    void showHelpTopic(const QString &topic);
+    void openLocalPage(const QString &baseName);
+
     // Toolbars (vocalynemainwindowview.cpp).
     void setToolbarIconSize(QToolBar *bar, int size);
     void setToolbarStyle(QToolBar *bar, Qt::ToolButtonStyle style);
@@ -256,6 +311,13 @@ private:
     QByteArray m_defaultGeometry;
     QByteArray m_defaultState;
     QByteArray m_defaultAppearance;
+
+    VocalyneFindReplaceDlg *m_findReplaceDlg = nullptr;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QString m_lastTrayMessage;
+    QString m_programDirectory;
+    /// The layout saved when the window hid to the tray; empty while shown.
+    VocalyneLayout m_hiddenLayout;
 
     /// The 16-pixel icon file of every toolbar action, by action.
     QHash<QAction *, QString> m_toolbarIconFiles;

@@ -390,6 +390,10 @@ void VocalyneMainWindow::closeWindow()
 
 void VocalyneMainWindow::closeEvent(QCloseEvent *event)
 {
+    if (hideToTrayInsteadOfClosing()) {
+        event->ignore();
+        return;
+    }
     // Without a tray to hide in, closing the window ends the program, so
     // every document is offered for saving first, the current one first.
     QList<int> order;
@@ -402,11 +406,14 @@ void VocalyneMainWindow::closeEvent(QCloseEvent *event)
     for (int index : order) {
         if (askToSaveTab(index) == QMessageBox::Cancel) {
             m_exitRequested = false;
+            restoreWindow();
             event->ignore();
             return;
         }
     }
     while (documentTabs->count() > 0)
         removeDocumentTab(0);
+    // Kept off while a tray icon holds the program (see createTrayIcon).
+    QGuiApplication::setQuitOnLastWindowClosed(true);
     event->accept();
 }
