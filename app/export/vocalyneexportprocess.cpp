@@ -73,12 +73,7 @@ void VocalyneExportProcess::onStart()
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);
     m_dialog->setMinimumDuration(0);
-    connect(m_dialog, &QProgressDialog::canceled, this, [this] {
-        if (state() == QProcess::NotRunning)
-            return;
-        m_aborted = true;
-        kill();
-    });
+    connect(m_dialog, &QProgressDialog::canceled, this, &VocalyneExportProcess::abort);
     m_dialog->show();
     m_dialog->activateWindow();
     m_timer->start(300);
@@ -120,13 +115,20 @@ void VocalyneExportProcess::removeCreatedFiles()
         QFile::remove(VocalyneExportFiles::intermediatePath(m_outputPath));
 }
 
-void VocalyneExportProcess::endBatchWorker(int exitCode, bool knownCode)
+void VocalyneExportProcess::endBatchWorker(bool knownCode)
 {
     if (!m_batch)
         return;
     if (m_batch->workerEnded(this) && knownCode && m_reporter)
         m_reporter->batchEnded();
-    Q_UNUSED(exitCode);
+}
+
+void VocalyneExportProcess::abort()
+{
+    if (state() == QProcess::NotRunning)
+        return;
+    m_aborted = true;
+    kill();
 }
 
 void VocalyneExportProcess::onError(QProcess::ProcessError error)
@@ -147,7 +149,7 @@ void VocalyneExportProcess::onError(QProcess::ProcessError error)
         removeCreatedFiles();
         // A worker that never ran still ends its row, or the batch would
         // wait for it forever.
-        endBatchWorker(INT_MIN, false);
+        endBatchWorker(false);
         emit exportEnded(INT_MIN);
         return;
     case QProcess::Crashed:
@@ -184,7 +186,7 @@ void VocalyneExportProcess::onFinished(int exitCode, QProcess::ExitStatus exitSt
                                    .message,
                                -1, m_row);
         }
-        endBatchWorker(INT_MIN, false);
+        endBatchWorker(false);
         emit exportEnded(INT_MIN);
         return;
     }
@@ -194,6 +196,6 @@ void VocalyneExportProcess::onFinished(int exitCode, QProcess::ExitStatus exitSt
         m_reporter->report(report.message, report.status, m_row);
     if (code != 0)
         removeCreatedFiles();
-    endBatchWorker(code, VocalyneExportExitCodes::isKnown(code));
+    endBatchWorker(VocalyneExportExitCodes::isKnown(code));
     emit exportEnded(code);
 }

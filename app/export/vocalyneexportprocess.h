@@ -35,6 +35,10 @@ public:
     /// program with the arguments.
     void startWorker(const QString &program, const QStringList &arguments);
 
+    /// Kills the worker at the user's request (the progress dialog's
+    /// Abort, a batch's cancel): cleaned up like any failure, no report.
+    void abort();
+
     QProgressDialog *progressDialog() const { return m_dialog; }
     const QString &outputPath() const { return m_outputPath; }
     bool isBatch() const { return m_batch != nullptr; }
@@ -59,7 +63,7 @@ public slots:
 private:
     void closeDialog();
     void removeCreatedFiles();
-    void endBatchWorker(int exitCode, bool knownCode);
+    void endBatchWorker(bool knownCode);
 
     QWidget *m_mainWindow;
     VocalyneExportReporter *m_reporter;
