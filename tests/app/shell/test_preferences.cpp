@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -360,4 +361,23 @@ TEST_F(PreferencesTest, MaintenanceButtonsActAtOnceWhateverTheOutcome)
     EXPECT_TRUE(VocalyneRecentFiles::paths(settings).isEmpty());
     EXPECT_EQ(settings.value(QStringLiteral("RecentFiles/numOfItems")).toInt(), 7);
     EXPECT_EQ(store.entryCount(), 0);
+}
+
+TEST_F(PreferencesTest, PreferencesCommandShowsTheDialogAndCancelWritesNothing)
+{
+    QSettings().setValue(QStringLiteral("RecentFiles/numOfItems"), 8);
+    const Values before = storedValues();
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            shown = modal->objectName();
+            modal->findChild<QSpinBox *>(QStringLiteral("spinBoxNumRecentMenuItmes"))->setValue(2);
+            modal->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
+                ->button(QDialogButtonBox::Cancel)
+                ->click();
+        }
+    });
+    window->mainWindowAction(QStringLiteral("actionPreferences"))->trigger();
+    EXPECT_EQ(shown, QStringLiteral("VocalynePreferencesDlg"));
+    EXPECT_EQ(storedValues(), before);
 }
