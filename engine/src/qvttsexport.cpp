@@ -41,6 +41,28 @@ QVTTSExportReturnValue selectVoice(qvsp::Voice &voice, const char *name)
     return selected ? QVTTSExportSuccess : QVTTSExportVoiceNotPresent;
 }
 
+// Appends text as speech markup content: the three characters markup gives
+// a meaning to become entities.
+void appendEscaped(std::string &out, const char *text)
+{
+    for (const char *p = text; *p; ++p) {
+        switch (*p) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            out += *p;
+            break;
+        }
+    }
+}
+
 QVTTSExportReturnValue render(const QVTTSExport::Speech &speech,
                               const std::shared_ptr<qvsp::ExportAudioOutput> &output)
 {
@@ -67,14 +89,25 @@ QVTTSExportReturnValue render(const QVTTSExport::Speech &speech,
         // (caller's, wide, the voice's copy); the wide copy goes before the
         // voice starts its long work.
         std::u16string wide;
+        int32_t textType = speech.textType == 1 ? 1 : 0;
         {
             std::string handedOver;
-            if (speech.pitch != -1)
+            if (speech.pitch != -1) {
                 handedOver = QVTTSProsody::pitchPrefix(QVTTSProsody::percentToSteps(speech.pitch));
-            handedOver.append(speech.text);
+                // The pitch travels as markup; a plain text becomes the same
+                // text in markup, or the markup itself would be heard.
+                if (textType != 1) {
+                    appendEscaped(handedOver, speech.text);
+                    textType = 1;
+                } else {
+                    handedOver.append(speech.text);
+                }
+            } else {
+                handedOver.append(speech.text);
+            }
             wide = QVTTSText::fromUtf8(handedOver);
         }
-        const uint32_t flags = QVTTSProsody::speakFlags(speech.textType, speech.speakPunctuation);
+        const uint32_t flags = QVTTSProsody::speakFlags(textType, speech.speakPunctuation);
         if (!qvsp::succeeded(voice->speak(wide, flags | qvsp::kSpeakAsync, nullptr)))
             return QVTTSExportEngineInternalError;
     }

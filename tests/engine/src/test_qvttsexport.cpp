@@ -179,3 +179,21 @@ TEST_F(EngineExport, BufferReportsTheSizeItNeedsAndHoldsTheSameFile)
     EXPECT_EQ(info.rate, 16000);
     EXPECT_GT(info.seconds, 1.5);
 }
+
+TEST_F(EngineExport, PlainTextWithAPitchSpeaksOnlyTheText)
+{
+    const QByteArray file = QFile::encodeName(path("plain.wav"));
+    const auto plain = [&](int32_t pitch, const char *text) {
+        EXPECT_EQ(QVTTSExportToFileEx(QVTTSEngineSpeechPlatform, m_voice.c_str(), -1, 0, text,
+                                      pitch, 100, 100, -1, -1, QVTTSTextPlain, file.constData(), 22,
+                                      nullptr, 0, 0),
+                  QVTTSExportSuccess);
+        return inspect(path("plain.wav")).seconds;
+    };
+    // The pitch markup put in front of the text must not be read out, and
+    // characters that are markup elsewhere are plain text here.
+    const char text[] = "Tom & Jerry <3 cheese. The end.";
+    const double unpitched = plain(-1, text);
+    EXPECT_NEAR(plain(100, text), unpitched, unpitched * 0.05);
+    EXPECT_NEAR(plain(130, text), unpitched, unpitched * 0.1);
+}
