@@ -148,7 +148,8 @@ void VocalynePreferencesDlg::load()
 
     // 4. The voices.
     fillVoices();
-    const int voiceIndex = complete ? m_ui->comboBoxDefVoice->findText(voiceName) : 0;
+    // A stored voice is shown even when other values are missing.
+    const int voiceIndex = voiceName.isEmpty() ? 0 : m_ui->comboBoxDefVoice->findText(voiceName);
     m_ui->comboBoxDefVoice->setCurrentIndex(qMax(voiceIndex, 0));
 
     // 5. The formats.
