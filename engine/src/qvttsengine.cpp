@@ -24,9 +24,10 @@ QVTTSEngine &QVTTSEngine::instance()
 
 void QVTTSEngine::stopAtExit()
 {
-    // Runs before every static object constructed before the first voice
-    // is destroyed, and the platform's own process-wide objects are never
-    // destroyed, so the voice's threads end while all they use still exists.
+    // Registered with atexit when the first voice is made, so it runs before
+    // any static object that existed by then is destroyed; the platform's
+    // own process-wide objects are never destroyed at all. The voice's
+    // threads therefore end while everything they use still exists.
     QVTTSEngine &engine = instance();
     engine.m_exiting = true;
     engine.m_selectedToken.reset();
