@@ -117,6 +117,10 @@ int VocalyneExporter::readSharedText(QByteArray &utf8)
 
 int VocalyneExporter::readFileText(const QString &path, QByteArray &utf8)
 {
+    bool isDocument = false;
+    const int extracted = readDocumentText(path, utf8, isDocument);
+    if (isDocument)
+        return extracted;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return file.error() == QFileDevice::PermissionsError ? Codes::DocumentProtected

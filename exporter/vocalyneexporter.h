@@ -30,5 +30,10 @@ public:
 private:
     static int readSharedText(QByteArray &utf8);
     static int readFileText(const QString &path, QByteArray &utf8);
+    /// The text of an office document, PDF, e-book or RTF file (in
+    /// vocalyneexporterdocuments.cpp). isDocument is false for any other
+    /// file, which is then read as text; else returns 0 or the exit code
+    /// that mirrors the extraction's result.
+    static int readDocumentText(const QString &path, QByteArray &utf8, bool &isDocument);
     static int exportSpeech(const VocalyneExportRequest &request, const QByteArray &text);
 };

@@ -80,9 +80,10 @@ VocalyneDocumentExtractor::Format VocalyneDocumentExtractor::detect(const QStrin
         return Format::Pdf;
     if (head.startsWith("{\\rtf"))
         return Format::Rtf;
-    if (head.startsWith("PK")) {
+    if (head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06")) {
         VocalyneZipPackage package;
-        return package.open(path) ? packageFormat(package) : Format::Unknown;
+        const Format format = package.open(path) ? packageFormat(package) : Format::Unknown;
+        return format == Format::Unknown ? Format::OtherZip : format;
     }
     if (isEncryptedOfficePackage(head, file))
         return Format::EncryptedOffice;
@@ -137,6 +138,7 @@ int VocalyneDocumentExtractor::extract(const QString &path, VocalyneExtractionSi
         }
         case Format::EncryptedOffice:
             return VocalyneExtraction::PasswordProtected;
+        case Format::OtherZip:
         case Format::Unknown:
             break;
         }

@@ -17,7 +17,18 @@ class VocalyneZipPackage;
 class VocalyneDocumentExtractor
 {
 public:
-    enum class Format { Unknown, Pdf, OfficeOpenXml, OpenDocument, Epub, Rtf, EncryptedOffice };
+    /// OtherZip: a zip archive (possibly damaged) that holds no document
+    /// this class reads; it is no text either.
+    enum class Format {
+        Unknown,
+        Pdf,
+        OfficeOpenXml,
+        OpenDocument,
+        Epub,
+        Rtf,
+        EncryptedOffice,
+        OtherZip
+    };
 
     /// The format of the file at path, from its first bytes (and, for zip
     /// containers, the parts inside).
