@@ -4,7 +4,6 @@
 // The OCR dialog's "tesseract" program: `tesseract IMAGE OUTPUTBASE -l LANG`
 // writes the recognised text of every page, in UTF-8, to standard output.
 #include "ocrcommandline.h"
-#include "ocrimagepages.h"
 #include "ocrlog.h"
 #include "tesseractadapter.h"
 
@@ -19,6 +18,17 @@
 
 int main(int argc, char *argv[])
 {
+    if (!std::getenv("OMP_THREAD_LIMIT")) {
+        // The recogniser's OpenMP threads spin while they wait for work; on a
+        // desktop whose cores are busy with anything else (or with our own
+        // page threads) that more than doubles the time of a page. One thread
+        // per recogniser, and pages side by side instead. The OpenMP runtime
+        // reads its limit only when the process starts: start again with it.
+        setenv("OMP_THREAD_LIMIT", "1", 1);
+        execv("/proc/self/exe", argv);
+        // Not fatal: go on with the limits as they are.
+    }
+
     QCoreApplication app(argc, argv);
     // Leptonica's own warnings would only clutter the caller's error stream.
     setMsgSeverity(L_SEVERITY_ERROR);
@@ -26,19 +36,6 @@ int main(int argc, char *argv[])
     const OcrCommandLine line = OcrCommandLine::parse(app.arguments().mid(1));
     OcrLog log;
     TesseractAdapter adapter(&log);
-
-    if (line.valid() && !std::getenv("OMP_THREAD_LIMIT")) {
-        // Several pages are recognised side by side, one thread each. The
-        // recogniser's own OpenMP threads would then compete with them for
-        // the same cores, and the OpenMP runtime reads its limit only when
-        // the process starts: start again with the limit set.
-        const OcrImagePages pages(line.imagePath());
-        if (pages.isOpen() && adapter.threadCountFor(pages.pageCount()) > 1) {
-            setenv("OMP_THREAD_LIMIT", "1", 1);
-            execv("/proc/self/exe", argv);
-            // Not fatal: go on with the limits as they are.
-        }
-    }
 
     const int code = adapter.run(line, [](const QByteArray &text) {
         std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
