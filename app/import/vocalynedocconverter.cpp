@@ -87,8 +87,14 @@ int VocalyneDocConverter::convert(const QString &suffix, QFile &file)
     m_editor->setUpdatesEnabled(false);
     m_sinceEvents.start();
     const int result = VocalyneDocumentExtractor::extract(path, *this);
-    if (m_editor)
+    if (m_editor) {
+        // The editor's cursor was pushed along by every insertion; the
+        // reader starts at the top of the new document.
+        QTextCursor start = m_editor->textCursor();
+        start.movePosition(QTextCursor::Start);
+        m_editor->setTextCursor(start);
         m_editor->setUpdatesEnabled(true);
+    }
     closeProgressDialog();
     m_timer.stop();
     m_converting = false;

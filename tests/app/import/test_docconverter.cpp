@@ -67,6 +67,7 @@ TEST_F(DocConverter, EveryPieceIsOneUndoStepAndTheTextStartsAtTheTop)
     VocalyneDocConverter converter(edit.get());
     EXPECT_EQ(converter.convert(QStringLiteral("rtf"), file), Result::TextExtracted);
     EXPECT_EQ(edit->toPlainText(), expected.join(QLatin1Char('\n')));
+    EXPECT_EQ(edit->textCursor().position(), 0);
     const int pieces =
         int((expected.join(QLatin1Char('\n')).size() + VocalyneTextPieces::MaxPiece - 1) /
             VocalyneTextPieces::MaxPiece);
