@@ -364,9 +364,16 @@ private:
                 name = "macintosh";
             else if (codePage == 437 || codePage == 850)
                 name = "IBM" + QByteArray::number(codePage);
+            else if (codePage == 65001)
+                name = "UTF-8";
+            else if (codePage >= 28591 && codePage <= 28605)
+                name = "ISO-8859-" + QByteArray::number(codePage - 28590);
             else
                 name = "windows-" + QByteArray::number(codePage);
             QStringDecoder decoder(name.constData(), QStringDecoder::Flag::Stateless);
+            if (!decoder.isValid()) // other numbers the converter knows as "cpN"
+                decoder = QStringDecoder(("cp" + QByteArray::number(codePage)).constData(),
+                                         QStringDecoder::Flag::Stateless);
             if (!decoder.isValid())
                 decoder = QStringDecoder("windows-1252", QStringDecoder::Flag::Stateless);
             if (!decoder.isValid())

@@ -52,6 +52,9 @@ TEST(RtfExtraction, CodePagesOfTheDocumentAndOfEachFont)
 
     const Rtf russian = rtf("{\\rtf1\\ansi\\ansicpg1251 \\'c4\\'e0\\par}");
     EXPECT_EQ(russian.text, QString::fromUtf8("Да"));
+    EXPECT_EQ(rtf("{\\rtf1\\ansi\\ansicpg65001 \\'c3\\'a9t\\'c3\\'a9\\par}").text,
+              QString::fromUtf8("été"));
+    EXPECT_EQ(rtf("{\\rtf1\\ansi\\ansicpg28597 \\'e1\\par}").text, QString::fromUtf8("α"));
 }
 
 TEST(RtfExtraction, DestinationsWithoutTextAreSkippedAndFieldResultsKept)
