@@ -17,9 +17,11 @@ namespace qvsp {
 
 // The voice object on espeak-ng. Queued texts are synthesised on a thread
 // of the voice's own, a piece at a time and only a little ahead of
-// playback; an AudioPlayer plays them and hands the events back here as
-// their audio starts, where they are queued for the host and announced by
-// the notification message.
+// playback (about two seconds of audio, inside a long piece too, so a
+// paused voice holds little; only when another voice waits for the
+// synthesiser does the current piece run on to its end); an AudioPlayer
+// plays them and hands the events back here as their audio starts, where
+// they are queued for the host and announced by the notification message.
 class EspeakVoice : public Voice, private EventDelivery
 {
 public:
