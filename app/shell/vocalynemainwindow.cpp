@@ -82,6 +82,7 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
     setUpTools();
     setUpHistory();
     setUpSpellChecking();
+    setUpExport();
 
     connect(statusBarMainWnd, &QStatusBar::messageChanged, this,
             &VocalyneMainWindow::onStatusBarMsgChanged);
@@ -294,7 +295,7 @@ void VocalyneMainWindow::disableLaterFeatures()
     // These commands belong to features that are not part of the program
     // yet; they are shown so that menus and toolbars keep their final shape.
     const QList<QAction *> later = {
-        actionExport, actionQuick_Export, actionPronunciation_Corrector, actionBatch_Converter};
+        actionPronunciation_Corrector, actionBatch_Converter};
     for (QAction *action : later)
         action->setEnabled(false);
     action_Empty->setEnabled(false);

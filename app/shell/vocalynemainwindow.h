@@ -3,6 +3,9 @@
 #pragma once
 
 #include "vocalynemainwindowbase.h"
+#include "vocalyneexportinterface.h"
+#include "vocalyneexportreporter.h"
+#include "vocalyneexportstarter.h"
 #include "vocalynelayoutfile.h"
 #include "vocalynemainwindowinterface.h"
 
@@ -13,6 +16,8 @@
 #include <QRect>
 #include <QString>
 #include <QSystemTrayIcon>
+
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -33,7 +38,9 @@ class VocalyneSpeakController;
 /// toolbar's voice controls. Each tab page holds one VocalyneDocumentEdit
 /// named "VocalyneDocumentEdit" in a layout named "vboxLayout1"; there is
 /// always at least one tab.
-class VocalyneMainWindow : public VocalyneMainWindowBase, public VocalyneMainWindowInterface
+class VocalyneMainWindow : public VocalyneMainWindowBase,
+                           public VocalyneMainWindowInterface,
+                           public VocalyneExportInterface
 {
     Q_OBJECT
 
@@ -71,6 +78,14 @@ public:
     int speakText(qint16 engineTypeId, const QByteArray &voiceName, qint32 voiceId,
                   quint16 langId, const QByteArray &text, qint32 pitch, qint32 speed,
                   qint32 volume, qint32 pause, bool isXml) override;
+
+    // VocalyneExportInterface (vocalynemainwindowexport.cpp)
+    void exportToAudioWithFormat(const ExportSettingData &format) override;
+    /// The folder proposed for the next export: the home folder at first,
+    /// then the folder of the last exported file.
+    QString lastExportFolder() const { return m_lastExportFolder; }
+    /// Starts the export workers and holds the text block of single exports.
+    VocalyneExportStarter *exportStarter() const { return m_exportStarter.get(); }
 
     /// The editor of the tab at index, or nullptr.
     VocalyneDocumentEdit *documentEditAt(int index) const;
@@ -205,6 +220,10 @@ public Q_SLOTS:
     void onPreferences();
     void showDocProperties();
 
+    // Export to audio (vocalynemainwindowexport.cpp).
+    void runExportWizard();
+    void doQuickExport();
+
     void setdocToolbarSmallIcons();
     void setdocToolbarMediumIcons();
     void setdocToolbarLargeIcons();
@@ -269,6 +288,9 @@ private:
     /// Records path in the document history (when recording is on).
     void recordHistory(const QString &path);
 
+    // Export to audio (vocalynemainwindowexport.cpp).
+    void setUpExport();
+
     // Find, layouts, help, launchers, tray.
     void setUpTools();
     void createTrayIcon();
@@ -318,6 +340,10 @@ private:
     QString m_programDirectory;
     /// The layout saved when the window hid to the tray; empty while shown.
     VocalyneLayout m_hiddenLayout;
+
+    QString m_lastExportFolder;
+    std::unique_ptr<VocalyneExportStarter> m_exportStarter;
+    std::unique_ptr<VocalyneExportReporter> m_exportReporter;
 
     /// The 16-pixel icon file of every toolbar action, by action.
     QHash<QAction *, QString> m_toolbarIconFiles;

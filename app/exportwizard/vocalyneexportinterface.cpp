@@ -1,0 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "vocalyneexportinterface.h"
+
+VocalyneExportInterface::~VocalyneExportInterface() = default;
