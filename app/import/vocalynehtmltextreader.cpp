@@ -5,6 +5,7 @@
 #include "vocalynetextpieces.h"
 
 #include <QHash>
+#include <QStringList>
 #include <QXmlStreamEntityResolver>
 #include <QXmlStreamReader>
 
@@ -80,55 +81,217 @@ bool isSkipped(QStringView name)
            name == QLatin1String("style") || name == QLatin1String("template");
 }
 
+// Turns the elements and text of a content document into paragraphs,
+// whichever parser reports them.
+class ParagraphBuilder
+{
+public:
+    void start(const QString &name)
+    {
+        if (name == QLatin1String("br")) {
+            m_paragraph += QLatin1Char('\n');
+        } else if (name == QLatin1String("td") || name == QLatin1String("th")) {
+            if (!m_paragraph.isEmpty())
+                m_paragraph += QLatin1Char('\t');
+        } else if (isBlock(name)) {
+            flush();
+            if (name == QLatin1String("pre"))
+                ++m_preformatted;
+        }
+    }
+
+    void end(const QString &name)
+    {
+        if (isBlock(name)) {
+            flush();
+            if (name == QLatin1String("pre"))
+                m_preformatted = qMax(0, m_preformatted - 1);
+        }
+    }
+
+    void text(QStringView text)
+    {
+        if (m_preformatted > 0) {
+            m_paragraph += text;
+            return;
+        }
+        // Source line breaks are only white space in HTML.
+        for (const QChar c : text)
+            m_paragraph += c.isSpace() ? QLatin1Char(' ') : c;
+    }
+
+    QStringList finish()
+    {
+        flush();
+        return m_paragraphs;
+    }
+
+private:
+    void flush()
+    {
+        if (!m_paragraph.trimmed().isEmpty())
+            m_paragraphs.append(m_paragraph);
+        m_paragraph.clear();
+    }
+
+    QStringList m_paragraphs;
+    QString m_paragraph;
+    int m_preformatted = 0;
+};
+
+// The strict reading: false when the document is not well-formed XML.
+bool readXml(const QByteArray &bytes, HtmlEntities &entities, ParagraphBuilder &builder)
+{
+    QXmlStreamReader xml(bytes);
+    xml.setEntityResolver(&entities);
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            const QString name = xml.name().toString().toLower();
+            if (isSkipped(name))
+                xml.skipCurrentElement();
+            else
+                builder.start(name);
+        } else if (token == QXmlStreamReader::EndElement) {
+            builder.end(xml.name().toString().toLower());
+        } else if (token == QXmlStreamReader::EntityReference) {
+            // Left unresolved when the document names an external DTD.
+            builder.text(entities.resolveUndeclaredEntity(xml.name().toString()));
+        } else if (token == QXmlStreamReader::Characters) {
+            builder.text(xml.text());
+        }
+    }
+    return !xml.hasError();
+}
+
+QString decodeReferences(QStringView text, HtmlEntities &entities)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype semicolon =
+            text.at(i) == QLatin1Char('&') ? text.indexOf(QLatin1Char(';'), i) : -1;
+        if (semicolon < 0 || semicolon - i > 32) {
+            out += text.at(i);
+            continue;
+        }
+        const QStringView name = text.mid(i + 1, semicolon - i - 1);
+        QString replacement;
+        if (name.startsWith(QLatin1Char('#'))) {
+            bool ok = false;
+            const bool hex = name.size() > 1 &&
+                             (name.at(1) == QLatin1Char('x') || name.at(1) == QLatin1Char('X'));
+            const uint code = name.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+            if (ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF)) {
+                const char32_t character = code;
+                replacement = QString::fromUcs4(&character, 1);
+            }
+        } else if (name == QLatin1String("amp")) {
+            replacement = QStringLiteral("&");
+        } else if (name == QLatin1String("lt")) {
+            replacement = QStringLiteral("<");
+        } else if (name == QLatin1String("gt")) {
+            replacement = QStringLiteral(">");
+        } else if (name == QLatin1String("quot")) {
+            replacement = QStringLiteral("\"");
+        } else if (name == QLatin1String("apos")) {
+            replacement = QStringLiteral("'");
+        } else {
+            replacement = entities.resolveUndeclaredEntity(name.toString());
+        }
+        if (replacement.isEmpty()) {
+            out += text.at(i);
+            continue;
+        }
+        out += replacement;
+        i = semicolon;
+    }
+    return out;
+}
+
+// The forgiving reading, for content documents that are HTML rather than
+// XML (unclosed paragraphs, bare line breaks, stray ampersands): tags are
+// recognised by their names alone.
+void readTagSoup(const QString &source, HtmlEntities &entities, ParagraphBuilder &builder)
+{
+    const qsizetype size = source.size();
+    qsizetype i = 0;
+    while (i < size) {
+        if (source.at(i) != QLatin1Char('<')) {
+            const qsizetype next = source.indexOf(QLatin1Char('<'), i);
+            const qsizetype end = next < 0 ? size : next;
+            builder.text(decodeReferences(QStringView(source).mid(i, end - i), entities));
+            i = end;
+            continue;
+        }
+        const QStringView rest = QStringView(source).mid(i);
+        if (rest.startsWith(QLatin1String("<!--"))) {
+            const qsizetype end = source.indexOf(QLatin1String("-->"), i + 4);
+            i = end < 0 ? size : end + 3;
+            continue;
+        }
+        if (rest.startsWith(QLatin1String("<![CDATA["))) {
+            const qsizetype end = source.indexOf(QLatin1String("]]>"), i + 9);
+            builder.text(QStringView(source).mid(i + 9, (end < 0 ? size : end) - i - 9));
+            i = end < 0 ? size : end + 3;
+            continue;
+        }
+        // The tag runs to the first '>' outside quotes.
+        qsizetype end = i + 1;
+        QChar quote;
+        for (; end < size; ++end) {
+            const QChar c = source.at(end);
+            if (!quote.isNull()) {
+                if (c == quote)
+                    quote = QChar();
+            } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+                quote = c;
+            } else if (c == QLatin1Char('>')) {
+                break;
+            }
+        }
+        const QStringView tag = QStringView(source).mid(i + 1, end - i - 1);
+        i = end + 1;
+        if (tag.startsWith(QLatin1Char('!')) || tag.startsWith(QLatin1Char('?')))
+            continue;
+        const bool closing = tag.startsWith(QLatin1Char('/'));
+        qsizetype nameEnd = closing ? 1 : 0;
+        while (nameEnd < tag.size() &&
+               (tag.at(nameEnd).isLetterOrNumber() || tag.at(nameEnd) == QLatin1Char(':') ||
+                tag.at(nameEnd) == QLatin1Char('-')))
+            ++nameEnd;
+        QString name = tag.mid(closing ? 1 : 0, nameEnd - (closing ? 1 : 0)).toString().toLower();
+        name = name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
+        if (closing) {
+            builder.end(name);
+        } else if (isSkipped(name) && !tag.endsWith(QLatin1Char('/'))) {
+            const qsizetype close =
+                source.indexOf(QStringLiteral("</") + name, i, Qt::CaseInsensitive);
+            const qsizetype after = close < 0 ? -1 : source.indexOf(QLatin1Char('>'), close);
+            i = after < 0 ? size : after + 1;
+        } else {
+            builder.start(name);
+            if (tag.endsWith(QLatin1Char('/')))
+                builder.end(name);
+        }
+    }
+}
+
 } // namespace
 
 void VocalyneHtmlTextReader::read(const QByteArray &xhtml, VocalyneTextPieces &out)
 {
     HtmlEntities entities;
-    QXmlStreamReader xml(xhtml);
-    xml.setEntityResolver(&entities);
-    QString paragraph;
-    int preformatted = 0;
-    auto flush = [&] {
-        out.paragraph(paragraph);
-        paragraph.clear();
-    };
-
-    while (!xml.atEnd() && !out.stopped()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::StartElement) {
-            const QString name = xml.name().toString().toLower();
-            if (isSkipped(name)) {
-                xml.skipCurrentElement();
-            } else if (name == QLatin1String("br")) {
-                paragraph += QLatin1Char('\n');
-            } else if (name == QLatin1String("td") || name == QLatin1String("th")) {
-                if (!paragraph.isEmpty())
-                    paragraph += QLatin1Char('\t');
-            } else if (isBlock(name)) {
-                flush();
-                if (name == QLatin1String("pre"))
-                    ++preformatted;
-            }
-        } else if (token == QXmlStreamReader::EndElement) {
-            const QString name = xml.name().toString().toLower();
-            if (isBlock(name)) {
-                flush();
-                if (name == QLatin1String("pre"))
-                    preformatted = qMax(0, preformatted - 1);
-            }
-        } else if (token == QXmlStreamReader::EntityReference) {
-            // Left unresolved when the document names an external DTD.
-            paragraph += entities.resolveUndeclaredEntity(xml.name().toString());
-        } else if (token == QXmlStreamReader::Characters) {
-            if (preformatted > 0) {
-                paragraph += xml.text();
-            } else {
-                // Source line breaks are only white space in HTML.
-                for (const QChar c : xml.text())
-                    paragraph += c.isSpace() ? QLatin1Char(' ') : c;
-            }
-        }
+    ParagraphBuilder strict;
+    QStringList paragraphs;
+    if (readXml(xhtml, entities, strict)) {
+        paragraphs = strict.finish();
+    } else {
+        ParagraphBuilder soup;
+        readTagSoup(QString::fromUtf8(xhtml), entities, soup);
+        paragraphs = soup.finish();
     }
-    flush();
+    for (const QString &paragraph : std::as_const(paragraphs))
+        if (!out.paragraph(paragraph))
+            break;
 }

@@ -10,8 +10,8 @@ class VocalyneTextPieces;
 /// block elements become paragraphs, line breaks stay, table cells are
 /// separated by tabs, and the head, scripts and styles are left out. The
 /// named character references of HTML are understood although XML does not
-/// declare them. A document that is not well-formed keeps the text read up
-/// to the fault.
+/// declare them. A document that is not well-formed XML (HTML written
+/// carelessly) is read tag by tag instead.
 class VocalyneHtmlTextReader
 {
 public:

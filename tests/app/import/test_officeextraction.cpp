@@ -175,12 +175,19 @@ TEST(OfficeExtraction, EbookChaptersInSpineOrderWithHtmlEntities)
         {QStringLiteral("two.xhtml"),
          QStringLiteral("<div><p>Caf&eacute; &amp; cr&#232;me &#x2013; fin.</p></div>"
                         "<pre>keep\n  this</pre>")},
+        // Careless HTML: unclosed paragraphs, a bare line break, a stray
+        // ampersand and a script with a '<' in it.
+        {QStringLiteral("three.xhtml"),
+         QStringLiteral("<P class='a>b'>First<br>line &amp; more<p>Second & third "
+                        "&eacute;&#233;<!-- <p>hidden</p> --><script>if (a<b) x();</script>"
+                        "<SPAN>end</SPAN>")},
     });
     const Extraction out = extractBytes(book, QStringLiteral("novel.epub"));
     EXPECT_EQ(out.result, Result::TextExtracted);
     EXPECT_EQ(out.text(), QString::fromUtf8("Chapter\u00a01\nIt was a dark and stormy "
                                             "night\u2014really.\nLine\nbreak\na\tb\n"
-                                            "Caf\u00e9 & cr\u00e8me \u2013 fin.\nkeep\nthis")
+                                            "Caf\u00e9 & cr\u00e8me \u2013 fin.\nkeep\nthis\n"
+                                            "First\nline & more\nSecond & third \u00e9\u00e9end")
                               .replace(QChar(0xa0), QLatin1Char(' ')));
     EXPECT_GE(out.collector.checkpoints, 2); // between chapters
 }
