@@ -39,10 +39,6 @@
  *  11 QVTTSResume                  23 GetSubLanguage
  *  12 QVTTSStop                    24 SetMSSAPISpeakPunc
  *  13 QVTTSExportToFile            25 MSSAPIAddRemoveWord
- *
- * The lexicon operations (7, 8, 25) are declared here with their final
- * signatures; they arrive with the lexicon work and are not exported by the
- * library until then.
  */
 
 #include "qvmessages.h"
@@ -492,24 +488,41 @@ QVTTSExportToBuffer(QVTTSVoiceEngineType engineType, const char *voiceName, int3
                     int32_t value6, int32_t value7, QVTTSTextType textType, void *reserved);
 
 /* ------------------------------------------------------------------------ */
-/* Lexicon (arrives with the lexicon work; not exported yet)                 */
+/* Lexicon                                                                  */
 /* ------------------------------------------------------------------------ */
 
 /* 25. Adds (remove == 0) or removes (any other value) one word with its
- * phonemes (UTF-8, the language's phone set) in the user lexicon. language
- * and partOfSpeech are used as 16-bit values. No initialisation needed.
- * Returns a QVTTSWord* value. */
+ * phonemes (UTF-8, the language's phone set, blank-separated) in the user's
+ * lexicon, which lives in the user's data folder and outlives the engine.
+ * language and partOfSpeech are used as 16-bit values. No initialisation
+ * needed. Adding replaces the same pronunciation if present. Add results:
+ * 0, 7 invalid word, 8 phonemes not convertible, 11 lexicon full, 12 out of
+ * memory, 13 no phone converter for the language or another lexicon error.
+ * Remove results: 0, 4 not in the lexicon (or refused), 5 phonemes not
+ * convertible, 6 no phone converter. */
 QVTTS_EXPORT int32_t MSSAPIAddRemoveWord(const char *word, const char *phonemes, uint32_t language,
                                          int32_t partOfSpeech, unsigned char remove);
 
-/* 7. Loads a user dictionary text under name and adds its words. The library
- * keeps the caller's text pointer (no copy): it must stay valid until the
- * dictionary is unloaded or the engine uninitialised. */
+/* 7. Loads a user dictionary text under name and adds its words. The text
+ * holds entries each introduced and ended by a line feed: "word {phonemes}"
+ * with an optional "/keyword" (noun, verb, modifier, function, interjection,
+ * unknown, notoverriden; case-sensitive); an entry without a keyword takes
+ * the one before it, the first noun. A last entry without its line feed is
+ * not read. Loading a name again replaces its table entry; the words added
+ * under it before stay. The library keeps its own copy of the text (the
+ * caller's may go at once). The first failing entry ends the load with its
+ * code (earlier ones stay added, the name stays loaded): 4 text null,
+ * 7/8/11/12/13 as MSSAPIAddRemoveWord adds, 10 unknown keyword. An engine
+ * type other than 3 returns 0 and does nothing. */
 QVTTS_EXPORT LoadQVTTSUserDictReturnValue LoadQVTTSUserDict(
     int32_t reserved1, const char *name, const char *reserved2, QVTTSVoiceEngineType engineType,
     uint16_t language, const char *reserved3, const char *text);
 
-/* 8. Removes the words of the dictionary loaded under name. */
+/* 8. Removes the words of the dictionary loaded under name and forgets the
+ * name: 0, 3 no dictionary of that name, 4 unknown keyword or a word not in
+ * the lexicon, 5 phonemes not convertible, 6 no phone converter; the first
+ * failing entry ends the unload. UninitQVTTSEngine unloads every dictionary
+ * still loaded. An engine type other than 3 returns 0 and does nothing. */
 QVTTS_EXPORT UnloadQVTTSUserDictReturnValue UnloadQVTTSUserDict(int32_t reserved1, const char *name,
                                                                 QVTTSVoiceEngineType engineType,
                                                                 uint16_t reserved2);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "qvtts.h"
+#include "qvttslexicon.h"
 #include "qvttsvoicecatalogue.h"
 #include "speechplatform.h"
 
@@ -30,6 +31,8 @@ public:
     const QVTTSVoiceCatalogue &catalogue() const { return m_catalogue; }
     const InitQVTTSEngineReturnValueEx &slotTable() const { return m_slotTable; }
     bool isHooked() const { return m_hookedWindow != nullptr; }
+    // The user dictionaries loaded until UninitQVTTSEngine.
+    QVTTSLexicon &userDictionaries() { return m_userDictionaries; }
 
     QVTTSVoiceInfoReturnValue installedVoices(QVTTSVoiceInfoCollection *first, uint32_t *count);
     void cleanInstalledVoices(QVTTSVoiceInfoCollection *first);
@@ -82,6 +85,7 @@ private:
     qvsp::VoiceTokenPtr m_selectedToken;
 
     QVTTSVoiceCatalogue m_catalogue;
+    QVTTSLexicon m_userDictionaries;
     uint32_t m_retrievalCount = 0;
     uint32_t m_installedCount = 0;
     InitQVTTSEngineReturnValueEx m_slotTable{};

@@ -88,6 +88,14 @@ QVTTS_EXPORT void InitQVTTSEngineEx3(
 
 QVTTS_EXPORT UninitQVTTSEngineReturnValue UninitQVTTSEngine(void)
 {
+    // Only here, not when the process ends without it: a dictionary's words
+    // then stay in the lexicon, as they would after a crash.
+    guarded(
+        [] {
+            QVTTSEngine::instance().userDictionaries().unloadAll();
+            return 0;
+        },
+        0);
     QVTTSEngine::instance().uninitialise();
     return QVTTSUninitSuccess;
 }
@@ -223,6 +231,38 @@ QVTTS_EXPORT uint16_t GetSubLanguage(uint16_t language)
 QVTTS_EXPORT void SetMSSAPISpeakPunc(bool on)
 {
     QVTTSEngine::instance().setSpeakPunctuation(on);
+}
+
+QVTTS_EXPORT int32_t MSSAPIAddRemoveWord(const char *word, const char *phonemes, uint32_t language,
+                                         int32_t partOfSpeech, unsigned char remove)
+{
+    return guarded(
+        [&] { return QVTTSLexicon::addRemoveWord(word, phonemes, language, partOfSpeech, remove); },
+        int32_t(remove ? QVTTSWordRemovalRefused : QVTTSWordAddNoPhoneConverter),
+        int32_t(remove ? QVTTSWordRemovalRefused : QVTTSWordOutOfMemory));
+}
+
+QVTTS_EXPORT LoadQVTTSUserDictReturnValue LoadQVTTSUserDict(int32_t, const char *name,
+                                                            const char *,
+                                                            QVTTSVoiceEngineType engineType,
+                                                            uint16_t language, const char *,
+                                                            const char *text)
+{
+    return guarded(
+        [&] {
+            return QVTTSEngine::instance().userDictionaries().load(engineType, name, language,
+                                                                   text);
+        },
+        QVTTSLoadDictNoPhoneConverter, QVTTSLoadDictOutOfMemory);
+}
+
+QVTTS_EXPORT UnloadQVTTSUserDictReturnValue UnloadQVTTSUserDict(int32_t, const char *name,
+                                                                QVTTSVoiceEngineType engineType,
+                                                                uint16_t)
+{
+    return guarded(
+        [&] { return QVTTSEngine::instance().userDictionaries().unload(engineType, name); },
+        QVTTSUnloadDictRemovalFailed);
 }
 
 } // extern "C"

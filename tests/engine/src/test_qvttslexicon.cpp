@@ -1,0 +1,292 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+// Words taught to the voices through the C interface: single words, user
+// dictionaries and their parser, and what the voices then say.
+#include "qvttstesthost.h"
+
+#include <gtest/gtest.h>
+
+#include <espeak-ng/speak_lib.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr uint32_t kUsEnglish = 0x0409;
+constexpr int32_t kNoun = QVTTSPartOfSpeechNoun;
+constexpr int32_t kVerb = QVTTSPartOfSpeechVerb;
+constexpr QVTTSVoiceEngineType kPlatform = QVTTSEngineSpeechPlatform;
+
+int32_t add(const char *word, const char *phonemes, int32_t pos = kNoun,
+            uint32_t language = kUsEnglish)
+{
+    return MSSAPIAddRemoveWord(word, phonemes, language, pos, 0);
+}
+
+int32_t remove(const char *word, const char *phonemes, int32_t pos = kNoun,
+               uint32_t language = kUsEnglish)
+{
+    return MSSAPIAddRemoveWord(word, phonemes, language, pos, 1);
+}
+
+LoadQVTTSUserDictReturnValue load(const char *name, const char *text,
+                                  uint16_t language = kUsEnglish,
+                                  QVTTSVoiceEngineType engine = kPlatform)
+{
+    return LoadQVTTSUserDict(0, name, nullptr, engine, language, nullptr, text);
+}
+
+UnloadQVTTSUserDictReturnValue unload(const char *name, QVTTSVoiceEngineType engine = kPlatform)
+{
+    return UnloadQVTTSUserDict(0, name, engine, 0);
+}
+
+// Every test gets a lexicon file of its own.
+class QVTTSLexiconTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_data.isValid());
+        setenv("XDG_DATA_HOME", m_data.path().toLocal8Bit().constData(), 1);
+    }
+    QString storePath() const
+    {
+        return m_data.path() + QStringLiteral("/Halvern/Vocalyne/lexicon.txt");
+    }
+
+    QTemporaryDir m_data;
+};
+
+TEST_F(QVTTSLexiconTest, SingleWordsReportEveryResult)
+{
+    EXPECT_EQ(remove("hello", "h eh 1 l ow"), QVTTSWordRemovalRefused) << "not in the lexicon";
+    EXPECT_EQ(add("hello", "h eh 1 l ow"), QVTTSWordSuccess);
+    EXPECT_EQ(add("hello", "h eh 1 l ow"), QVTTSWordSuccess) << "adding again replaces";
+    EXPECT_EQ(remove("hello", "h eh 1 l ow", kVerb), QVTTSWordRemovalRefused)
+        << "another part of speech is another pronunciation";
+    EXPECT_EQ(remove("hello", "h eh 1 l ow"), QVTTSWordSuccess);
+    EXPECT_EQ(remove("hello", "h eh 1 l ow"), QVTTSWordRemovalRefused) << "stored once";
+
+    EXPECT_EQ(add("hello", "h eh 1 l qq"), QVTTSWordAddPhonemesNotConvertible);
+    EXPECT_EQ(remove("hello", "h eh 1 l qq"), QVTTSWordRemovePhonemesNotConvertible);
+    EXPECT_EQ(add("hello", ""), QVTTSWordAddPhonemesNotConvertible);
+    EXPECT_EQ(add("hello", nullptr), QVTTSWordAddPhonemesNotConvertible);
+    EXPECT_EQ(add("", "h eh l ow"), QVTTSWordInvalidArgument);
+    EXPECT_EQ(add("two\tparts", "h eh l ow"), QVTTSWordInvalidArgument);
+    EXPECT_EQ(add(nullptr, "h eh l ow"), QVTTSWordInvalidArgument);
+    EXPECT_EQ(remove(nullptr, "h eh l ow"), QVTTSWordRemovalRefused);
+
+    // No voice speaks Frisian, so there is no phone converter for it.
+    EXPECT_EQ(add("hello", "h eh l ow", kNoun, 0x0462), QVTTSWordAddNoPhoneConverter);
+    EXPECT_EQ(remove("hello", "h eh l ow", kNoun, 0x0462), QVTTSWordRemoveNoPhoneConverter);
+
+    // Only the low 16 bits of language and part of speech count.
+    EXPECT_EQ(add("tomato", "t ax m aa 1 t ow", 0x51000, 0xA0409), QVTTSWordSuccess);
+    EXPECT_EQ(remove("tomato", "t ax m aa 1 t ow"), QVTTSWordSuccess);
+}
+
+TEST_F(QVTTSLexiconTest, DictionaryEntriesTakeTheirPartOfSpeech)
+{
+    // Without a keyword the first entry is a noun.
+    ASSERT_EQ(load("first", "\nhello {h eh 1 l ow}\n"), QVTTSLoadDictSuccess);
+    EXPECT_EQ(remove("hello", "h eh 1 l ow", kVerb), QVTTSWordRemovalRefused);
+    EXPECT_EQ(remove("hello", "h eh 1 l ow", kNoun), QVTTSWordSuccess);
+
+    // A keyword carries over to the entries after it; words keep blanks.
+    ASSERT_EQ(load("carried", "\nrun {r ah n}/verb\nwalk on {w ao k aa n}\nhi {h ay}/interjection\n"
+                              "\n"),
+              QVTTSLoadDictSuccess);
+    EXPECT_EQ(remove("run", "r ah n", kVerb), QVTTSWordSuccess);
+    EXPECT_EQ(remove("walk on", "w ao k aa n", kVerb), QVTTSWordSuccess);
+    EXPECT_EQ(remove("hi", "h ay", QVTTSPartOfSpeechInterjection), QVTTSWordSuccess);
+
+    ASSERT_EQ(load("all", "\na {ey}/modifier\nb {b iy}/function\nc {s iy}/unknown\n"
+                          "d {d iy}/notoverriden\n"),
+              QVTTSLoadDictSuccess);
+    EXPECT_EQ(remove("a", "ey", QVTTSPartOfSpeechModifier), QVTTSWordSuccess);
+    EXPECT_EQ(remove("b", "b iy", QVTTSPartOfSpeechFunction), QVTTSWordSuccess);
+    EXPECT_EQ(remove("c", "s iy", QVTTSPartOfSpeechUnknown), QVTTSWordSuccess);
+    EXPECT_EQ(remove("d", "d iy", QVTTSPartOfSpeechNotOverridden), QVTTSWordSuccess);
+}
+
+TEST_F(QVTTSLexiconTest, DictionaryTextIsReadOnlyWhereLineFeedsEndIt)
+{
+    // The last entry lacks its line feed; text before the first line feed
+    // and a carriage return after the brace do not count.
+    ASSERT_EQ(load("d", "ignored\none {w ah n}\r\ntwo {t uw}"), QVTTSLoadDictSuccess);
+    EXPECT_EQ(remove("one", "w ah n"), QVTTSWordSuccess);
+    EXPECT_EQ(remove("two", "t uw"), QVTTSWordRemovalRefused);
+    EXPECT_EQ(remove("ignored", "w ah n"), QVTTSWordRemovalRefused);
+
+    // A carriage return after the keyword makes it unknown.
+    EXPECT_EQ(load("crlf", "\nthree {th r iy}/verb\r\n"), QVTTSLoadDictUnknownPartOfSpeech);
+    EXPECT_EQ(remove("three", "th r iy", kVerb), QVTTSWordRemovalRefused);
+}
+
+TEST_F(QVTTSLexiconTest, AFailingEntryEndsTheLoadAndKeepsWhatCameBefore)
+{
+    EXPECT_EQ(load("caps", "\nbefore {b ih f ao r}\nword {w er d}/Noun\nafter {ae f t er}\n"),
+              QVTTSLoadDictUnknownPartOfSpeech);
+    EXPECT_EQ(remove("word", "w er d"), QVTTSWordRemovalRefused);
+    EXPECT_EQ(remove("after", "ae f t er"), QVTTSWordRemovalRefused);
+    EXPECT_EQ(remove("before", "b ih f ao r"), QVTTSWordSuccess) << "no roll-back";
+    // The failed dictionary is still loaded: its unload meets the same keyword.
+    EXPECT_EQ(add("before", "b ih f ao r"), QVTTSWordSuccess);
+    EXPECT_EQ(unload("caps"), QVTTSUnloadDictRemovalFailed);
+    EXPECT_EQ(remove("before", "b ih f ao r"), QVTTSWordRemovalRefused) << "removed by the unload";
+    EXPECT_EQ(unload("caps"), QVTTSUnloadDictNotLoaded);
+
+    EXPECT_EQ(load("bad", "\nok {ow k ey}\nbad {b xx d}\n"), QVTTSLoadDictPhonemesNotConvertible);
+    EXPECT_EQ(load("empty word", " {ow}\n"), QVTTSLoadDictInvalidArgument)
+        << "braces before the first line feed make an entry without a word";
+    EXPECT_EQ(load("frisian", "\nhello {h eh l ow}\n", 0x0462), QVTTSLoadDictNoPhoneConverter);
+    EXPECT_EQ(load("missing", nullptr), QVTTSLoadDictTextMissing);
+    EXPECT_EQ(unload("missing"), QVTTSUnloadDictSuccess) << "a missing text is still loaded";
+    EXPECT_EQ(load(nullptr, "\nx {eh k s}\n"), QVTTSLoadDictInvalidArgument);
+
+    // Other engine types are not this engine's business.
+    EXPECT_EQ(load("other", "\nword {w er d}/Noun\n", kUsEnglish, QVTTSEngineFamily4),
+              QVTTSLoadDictSuccess);
+    EXPECT_EQ(remove("word", "w er d"), QVTTSWordRemovalRefused);
+    EXPECT_EQ(unload("never", QVTTSEngineFamily4), QVTTSUnloadDictSuccess);
+}
+
+TEST_F(QVTTSLexiconTest, UnloadRemovesTheWordsOfTheNamedDictionary)
+{
+    EXPECT_EQ(unload("never loaded"), QVTTSUnloadDictNotLoaded);
+    EXPECT_EQ(unload(nullptr), QVTTSUnloadDictNotLoaded);
+
+    // The library keeps its own copy: the caller's buffer may change.
+    std::string text = "\nalpha {ae l f ax}/verb\nbeta {b ey t ax}\n";
+    ASSERT_EQ(load("greek", text.c_str()), QVTTSLoadDictSuccess);
+    text.assign(text.size(), 'x');
+    ASSERT_EQ(load("greek2", "\ngamma {g ae m ax}\n"), QVTTSLoadDictSuccess);
+    EXPECT_EQ(unload("greek"), QVTTSUnloadDictSuccess);
+    EXPECT_EQ(remove("alpha", "ae l f ax", kVerb), QVTTSWordRemovalRefused);
+    EXPECT_EQ(remove("beta", "b ey t ax", kVerb), QVTTSWordRemovalRefused);
+    EXPECT_EQ(unload("greek"), QVTTSUnloadDictNotLoaded);
+    EXPECT_EQ(remove("gamma", "g ae m ax"), QVTTSWordSuccess) << "other dictionaries stay";
+
+    // Loading a name again keeps the earlier words; unload removes the new.
+    ASSERT_EQ(load("again", "\nold {ow l d}\n"), QVTTSLoadDictSuccess);
+    ASSERT_EQ(load("again", "\nnew {n uw}\n"), QVTTSLoadDictSuccess);
+    EXPECT_EQ(unload("again"), QVTTSUnloadDictSuccess);
+    EXPECT_EQ(remove("new", "n uw"), QVTTSWordRemovalRefused);
+    EXPECT_EQ(remove("old", "ow l d"), QVTTSWordSuccess);
+
+    // A word that went out of the lexicon in between stops the unload.
+    ASSERT_EQ(load("gone", "\nfirst {f er s t}\nsecond {s eh k ax n d}\n"), QVTTSLoadDictSuccess);
+    ASSERT_EQ(remove("first", "f er s t"), QVTTSWordSuccess);
+    EXPECT_EQ(unload("gone"), QVTTSUnloadDictRemovalFailed);
+    EXPECT_EQ(remove("second", "s eh k ax n d"), QVTTSWordSuccess);
+}
+
+TEST_F(QVTTSLexiconTest, UninitialisingUnloadsEveryDictionary)
+{
+    {
+        QVTTSTestHost host;
+        ASSERT_EQ(load("one", "\nuno {uw n ow}\n"), QVTTSLoadDictSuccess);
+        ASSERT_EQ(load("two", "\ndos {d ow s}/verb\n"), QVTTSLoadDictSuccess);
+        ASSERT_EQ(add("single", "s ih ng g ax l"), QVTTSWordSuccess);
+        UninitQVTTSEngine();
+    }
+    EXPECT_EQ(remove("uno", "uw n ow"), QVTTSWordRemovalRefused);
+    EXPECT_EQ(remove("dos", "d ow s", kVerb), QVTTSWordRemovalRefused);
+    EXPECT_EQ(unload("one"), QVTTSUnloadDictNotLoaded);
+    EXPECT_EQ(remove("single", "s ih ng g ax l"), QVTTSWordSuccess)
+        << "single words are not tracked and outlive the engine";
+}
+
+TEST_F(QVTTSLexiconTest, AnInterruptedChangeLeavesTheLexiconWhole)
+{
+    ASSERT_EQ(add("keep", "k iy p"), QVTTSWordSuccess);
+    QFile file(storePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    // A writer killed in the middle of a change leaves at most a partial
+    // file beside the lexicon, which the next change replaces.
+    QFile partial(storePath() + QStringLiteral(".new"));
+    ASSERT_TRUE(partial.open(QIODevice::WriteOnly));
+    partial.write("409\t4096\thalf");
+    partial.close();
+    QFile again(storePath());
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), before);
+    again.close();
+    EXPECT_EQ(add("more", "m ao r"), QVTTSWordSuccess);
+    EXPECT_EQ(remove("keep", "k iy p"), QVTTSWordSuccess);
+    EXPECT_EQ(remove("more", "m ao r"), QVTTSWordSuccess);
+    EXPECT_FALSE(QFile::exists(storePath() + QStringLiteral(".new")));
+}
+
+// The phonemes espeak-ng reports while the engine speaks text.
+class SpokenPhonemes
+{
+public:
+    explicit SpokenPhonemes(QVTTSTestHost &host) : m_host(host) {}
+
+    std::string of(const QString &text, QVTTSTextType type = QVTTSTextPlain)
+    {
+        FILE *trace = std::tmpfile();
+        if (!trace)
+            return std::string();
+        espeak_SetPhonemeTrace(espeakPHONEMES_SHOW, trace);
+        const int ends = m_host.endCount();
+        const QByteArray utf8 = text.toUtf8();
+        const std::string voice = QVTTSTestHost::voiceContaining("English (America)");
+        const bool spoken = QVTTSSpeak(nullptr, kPlatform, voice.c_str(), -1, 0, utf8.constData(),
+                                       -1, -1, -1, 0, 0, type, -1) == 0 &&
+                            m_host.waitForEnds(ends + 1);
+        espeak_SetPhonemeTrace(0, nullptr);
+        std::string out;
+        std::rewind(trace);
+        for (int c; (c = std::fgetc(trace)) != EOF;) {
+            if (c != '\n' && c != ' ')
+                out += char(c);
+        }
+        std::fclose(trace);
+        return spoken ? out : std::string();
+    }
+
+private:
+    QVTTSTestHost &m_host;
+};
+
+TEST_F(QVTTSLexiconTest, AnAddedWordIsSpokenWithItsPhonemesUntilRemoved)
+{
+    QVTTSTestHost host;
+    SpokenPhonemes phonemes(host);
+    const std::string before = phonemes.of(QStringLiteral("tomato"));
+    ASSERT_FALSE(before.empty());
+    const std::string composed =
+        phonemes.of(QStringLiteral("<pron sym=\"p ow t ey 1 t ow\"/>"), QVTTSTextXml);
+    ASSERT_FALSE(composed.empty());
+    ASSERT_NE(before, composed);
+
+    ASSERT_EQ(add("tomato", "p ow t ey 1 t ow"), QVTTSWordSuccess);
+    EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), composed);
+    EXPECT_EQ(phonemes.of(QStringLiteral("Tomato")), composed) << "letter case aside";
+    const std::string sentence = phonemes.of(QStringLiteral("A tomato."));
+    EXPECT_NE(sentence.find(composed), std::string::npos) << sentence;
+
+    ASSERT_EQ(remove("tomato", "p ow t ey 1 t ow"), QVTTSWordSuccess);
+    EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), before);
+
+    // A dictionary's words are spoken while it is loaded.
+    ASSERT_EQ(load("garden", "\ntomato {p ow t ey 1 t ow}\n"), QVTTSLoadDictSuccess);
+    EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), composed);
+    ASSERT_EQ(unload("garden"), QVTTSUnloadDictSuccess);
+    EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), before);
+}
+
+} // namespace
