@@ -382,7 +382,7 @@ HResult EspeakVoice::setOutput(const AudioOutputPtr &output, bool)
     return kOk;
 }
 
-HResult EspeakVoice::speak(const std::u16string &text, uint32_t flags, uint32_t *streamNumber)
+HResult EspeakVoice::speak(std::u16string text, uint32_t flags, uint32_t *streamNumber)
 {
     if ((flags & ~kSpeakValidFlags) != 0 || ((flags & kSpeakIsXml) && (flags & kSpeakIsNotXml)))
         return kInvalidFlags;
@@ -415,7 +415,7 @@ HResult EspeakVoice::speak(const std::u16string &text, uint32_t flags, uint32_t 
         Utterance utterance;
         utterance.stream = stream = ++m_lastQueued;
         utterance.generation = m_generation;
-        utterance.text = text;
+        utterance.text = std::move(text);
         utterance.xml = xml;
         utterance.speakPunctuation = (flags & kSpeakNlpSpeakPunc) != 0;
         utterance.token = m_token;

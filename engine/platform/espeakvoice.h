@@ -38,7 +38,7 @@ public:
     HResult setVolume(unsigned short volume) override;
     HResult getVolume(unsigned short &volume) override;
     HResult setOutput(const AudioOutputPtr &output, bool allowFormatChanges) override;
-    HResult speak(const std::u16string &text, uint32_t flags, uint32_t *streamNumber) override;
+    HResult speak(std::u16string text, uint32_t flags, uint32_t *streamNumber) override;
     HResult pause() override;
     HResult resume() override;
     HResult getStatus(VoiceStatus &status) override;

@@ -192,7 +192,9 @@ public:
     // what is speaking and queued first (text may then be empty). Returns at
     // once with kSpeakAsync; streamNumber (may be null) receives the number
     // of the queued text.
-    virtual HResult speak(const std::u16string &text, uint32_t flags, uint32_t *streamNumber) = 0;
+    // The voice keeps text; a caller done with it hands it over with
+    // std::move, so a long text is not held twice.
+    virtual HResult speak(std::u16string text, uint32_t flags, uint32_t *streamNumber) = 0;
     virtual HResult pause() = 0;
     virtual HResult resume() = 0;
     virtual HResult getStatus(VoiceStatus &status) = 0;

@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 QVTTSEngine &QVTTSEngine::instance()
@@ -209,10 +210,13 @@ QVTTSSpeakReturnValue QVTTSEngine::speak(int32_t engineType, const char *voiceNa
     if (!matched)
         return QVTTSSpeakObjectNotFound;
 
-    std::string handedOver;
+    // The text goes to the voice once, widened straight after its pitch
+    // prefix (plain ASCII, so no sequence spans the two): a long text is
+    // held by the host and the voice, and by nothing else.
+    std::string prefix;
     if (pitch != -1)
-        handedOver = QVTTSProsody::pitchPrefix(QVTTSProsody::percentToSteps(pitch));
-    handedOver.append(text);
+        prefix = QVTTSProsody::pitchPrefix(QVTTSProsody::percentToSteps(pitch));
+    const size_t length = std::strlen(text);
 
     if (rate != -1)
         m_voice->setRate(QVTTSProsody::percentToSteps(rate));
@@ -220,10 +224,13 @@ QVTTSSpeakReturnValue QVTTSEngine::speak(int32_t engineType, const char *voiceNa
         m_voice->setVolume(
             static_cast<unsigned short>(volume < 0 ? 0 : (volume > 100 ? 100 : volume)));
 
-    const std::u16string wide = QVTTSText::fromUtf8(handedOver);
+    std::u16string wide;
+    wide.reserve(prefix.size() + length);
+    QVTTSText::appendFromUtf8(wide, prefix.data(), prefix.size());
+    QVTTSText::appendFromUtf8(wide, text, length);
     uint32_t stream = 0;
-    const qvsp::HResult speakHr =
-        m_voice->speak(wide, QVTTSProsody::speakFlags(textType, m_speakPunctuation), &stream);
+    const qvsp::HResult speakHr = m_voice->speak(
+        std::move(wide), QVTTSProsody::speakFlags(textType, m_speakPunctuation), &stream);
     if (!qvsp::succeeded(speakHr))
         return QVTTSResultMap::speakQueueFailure(speakHr);
     if (stream != 0)

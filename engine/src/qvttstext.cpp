@@ -42,6 +42,12 @@ std::u16string QVTTSText::fromUtf8(const char *text, size_t length)
 {
     std::u16string out;
     out.reserve(length);
+    appendFromUtf8(out, text, length);
+    return out;
+}
+
+void QVTTSText::appendFromUtf8(std::u16string &out, const char *text, size_t length)
+{
     const auto *bytes = reinterpret_cast<const unsigned char *>(text);
     size_t i = 0;
     while (i < length) {
@@ -89,7 +95,6 @@ std::u16string QVTTSText::fromUtf8(const char *text, size_t length)
         appendCodePoint(out, cp);
         i += extra + 1;
     }
-    return out;
 }
 
 std::string QVTTSText::toUtf8(const std::u16string &text)

@@ -12,6 +12,8 @@ public:
     // surrogates, truncated sequences) become one U+FFFD per offending byte,
     // so that a bad byte costs one character and never the rest of the text.
     static std::u16string fromUtf8(const char *text, size_t length);
+    // The same, appended to out.
+    static void appendFromUtf8(std::u16string &out, const char *text, size_t length);
     static std::u16string fromUtf8(const std::string &text)
     {
         return fromUtf8(text.data(), text.size());

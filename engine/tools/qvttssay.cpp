@@ -10,11 +10,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -117,6 +118,21 @@ private:
 };
 
 UnitIndex g_index;
+
+// Standard input whole; a file is read into a string of its own size rather
+// than one grown by doubling.
+std::string readStandardInput()
+{
+    std::string text;
+    struct stat info;
+    if (fstat(STDIN_FILENO, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        text.reserve(size_t(info.st_size));
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+        text.append(buffer, got);
+    return text;
+}
 bool g_done = false;
 
 void usage(FILE *to)
@@ -230,7 +246,7 @@ int main(int argc, char **argv)
         }
     }
     if (text.empty())
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        text = readStandardInput();
 
     HWND window = QVCreateWindow(nullptr);
     SetQVTTSOnWordCallBack(&onWord);
