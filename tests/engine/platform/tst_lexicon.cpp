@@ -42,12 +42,22 @@ TEST_F(LexiconTest, PhoneConvertersFollowTheLanguage)
     EXPECT_EQ(createPhoneConverter(0x0809, british), kOk);
     PhoneConverterPtr german;
     ASSERT_EQ(createPhoneConverter(0x0407, german), kOk);
-    EXPECT_EQ(german->phoneToId("h a l 'o:", ids), kOk);
-    EXPECT_EQ(ids.size(), 6u) << "one identifier per mnemonic character";
+    EXPECT_EQ(german->phoneToId("pf EH 1 r d ? e@", ids), kOk);
+    EXPECT_EQ(ids.size(), 7u) << "multi-letter phones and marks are one identifier each";
+    EXPECT_EQ(german->phoneToId("eh", ids), kOk);
+    const std::vector<uint16_t> lower = ids;
+    EXPECT_EQ(german->phoneToId("EH", ids), kOk);
+    EXPECT_NE(ids, lower) << "German phones differ by letter case";
     EXPECT_EQ(german->phoneToId("h [[a", ids), kInvalidArg);
+    EXPECT_EQ(german->phoneToId("th", ids), kInvalidArg) << "an English phone";
+    PhoneConverterPtr spanish;
+    ASSERT_EQ(createPhoneConverter(0x0C0A, spanish), kOk);
+    EXPECT_EQ(spanish->phoneToId("rr", ids), kOk);
+    EXPECT_EQ(ids.size(), 1u);
 
     PhoneConverterPtr none;
-    EXPECT_EQ(createPhoneConverter(0x0462, none), kNotFound) << "no voice speaks Frisian";
+    EXPECT_EQ(createPhoneConverter(0x0462, none), kNotFound) << "no table for Frisian";
+    EXPECT_EQ(createPhoneConverter(0x0413, none), kNotFound) << "nor for Dutch";
 }
 
 TEST_F(LexiconTest, PronunciationsAreStoredAndRemovedExactly)

@@ -254,7 +254,8 @@ class SpokenPhonemes
 public:
     explicit SpokenPhonemes(QVTTSTestHost &host) : m_host(host) {}
 
-    std::string of(const QString &text, QVTTSTextType type = QVTTSTextPlain)
+    std::string of(const QString &text, QVTTSTextType type = QVTTSTextPlain,
+                   const char *voiceName = "English (America)")
     {
         FILE *trace = std::tmpfile();
         if (!trace)
@@ -262,7 +263,7 @@ public:
         espeak_SetPhonemeTrace(espeakPHONEMES_SHOW, trace);
         const int ends = m_host.endCount();
         const QByteArray utf8 = text.toUtf8();
-        const std::string voice = QVTTSTestHost::voiceContaining("English (America)");
+        const std::string voice = QVTTSTestHost::voiceContaining(voiceName);
         const bool spoken = QVTTSSpeak(nullptr, kPlatform, voice.c_str(), -1, 0, utf8.constData(),
                                        -1, -1, -1, 0, 0, type, -1) == 0 &&
                             m_host.waitForEnds(ends + 1);
@@ -306,6 +307,59 @@ TEST_F(QVTTSLexiconTest, AnAddedWordIsSpokenWithItsPhonemesUntilRemoved)
     EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), composed);
     ASSERT_EQ(unload("garden"), QVTTSUnloadDictSuccess);
     EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), before);
+}
+
+TEST_F(QVTTSLexiconTest, PronunciationsComposedInEachLanguageAreSpokenAsComposed)
+{
+    QVTTSTestHost host;
+    SpokenPhonemes phonemes(host);
+    // A word is taught the phones of another word; where espeak-ng reads that
+    // other word the same way, the phones sound as that language's own.
+    const struct
+    {
+        const char *voice;
+        uint16_t language;
+        const char *word;
+        const char *phones;
+        const char *espeak;
+        const char *soundsLike;
+    } cases[] = {
+        {"English (America)", 0x0409, "chair", "f e@ 1 r", "f'e@r", nullptr},
+        {"Spanish (Spain)", 0x0C0A, "gato", "p e 1 rr o", "p'eR2o", "perro"},
+        {"Spanish (Spain)", 0x0C0A, "mesa", "k a 1 ll e", "k'al^e", "calle"},
+        {"French (France)", 0x040C, "maison", "b aon zh uw 1 r", "bO~Z'ur", "bonjour"},
+        {"French (France)", 0x040C, "table", "p a r f oen 1", "parf'W~", "parfum"},
+        {"ng German", 0x0407, "Haus", "m uh 1 t er", "m'Ut3", "Mutter"},
+        {"ng German", 0x0407, "Tisch", "pf e 1 r t", "pf'e:rt", nullptr},
+        {"ng Italian", 0x0410, "casa", "f i 1 ll o", "f'il^o", "figlio"},
+        {"ng Italian", 0x0410, "mare", "b a 1 nj o", "b'an^o", nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.word);
+        ASSERT_FALSE(QVTTSTestHost::voiceContaining(c.voice).empty()) << c.voice;
+        const QString word = QString::fromUtf8(c.word);
+        const std::string before = phonemes.of(word, QVTTSTextPlain, c.voice);
+        const std::string composed =
+            phonemes.of(QStringLiteral("<pron sym=\"%1\"/>").arg(QLatin1String(c.espeak)),
+                        QVTTSTextXml, c.voice);
+        ASSERT_FALSE(before.empty());
+        ASSERT_NE(before, composed);
+        if (c.soundsLike) {
+            EXPECT_EQ(phonemes.of(QString::fromUtf8(c.soundsLike), QVTTSTextPlain, c.voice),
+                      composed);
+        }
+
+        ASSERT_EQ(MSSAPIAddRemoveWord(c.word, c.phones, c.language, kNoun, 0), QVTTSWordSuccess);
+        EXPECT_EQ(phonemes.of(word, QVTTSTextPlain, c.voice), composed);
+        ASSERT_EQ(MSSAPIAddRemoveWord(c.word, c.phones, c.language, kNoun, 1), QVTTSWordSuccess);
+        EXPECT_EQ(phonemes.of(word, QVTTSTextPlain, c.voice), before);
+    }
+    // A phone of another tab is refused.
+    EXPECT_EQ(MSSAPIAddRemoveWord("Pferd", "th", 0x0407, kNoun, 0),
+              QVTTSWordAddPhonemesNotConvertible);
+    EXPECT_EQ(MSSAPIAddRemoveWord("huis", "h oe y s", 0x0413, kNoun, 0),
+              QVTTSWordAddNoPhoneConverter)
+        << "no phone converter for Dutch";
 }
 
 } // namespace
