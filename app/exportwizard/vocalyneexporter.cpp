@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -22,6 +23,8 @@ VocalyneExporter::VocalyneExporter(QWidget *parent, VocalyneExportInterface *exp
     VocalyneExportCatalogue::registerMetaType();
     if (m_mode == SingleMode)
         createSinglePages();
+    else
+        createBatchPages();
 
     connect(this, &QWizard::currentIdChanged, this, &VocalyneExporter::onNext);
     connect(this, &QDialog::finished, this, &VocalyneExporter::onFinish);
@@ -119,17 +122,14 @@ void VocalyneExporter::updateReviewLabel()
                                .arg(name, mp3));
 }
 
-bool VocalyneExporter::validateCurrentPage()
-{
-    if (m_mode == SingleMode)
-        return true;
-    return QWizard::validateCurrentPage();
-}
-
 void VocalyneExporter::onNext(int pageId)
 {
     setWhatsThis(QString());
-    if (m_mode == SingleMode && pageId == FormatPage)
+    if (m_mode == BatchMode) {
+        onBatchPage(pageId);
+        return;
+    }
+    if (pageId == FormatPage)
         setWhatsThis(tr("<ol><li>Select your preferred audio format for the output file from the "
                         "drop-down.<br>Note: Not all formats are supported by all voices.</li>"
                         "<li>Check the check box if you wish the resulting file to be in MP3 "
@@ -162,7 +162,14 @@ void VocalyneExporter::onCBIsMP3StateChanged(int)
 
 void VocalyneExporter::onFinish(int result)
 {
-    if (result != QDialog::Accepted || m_mode != SingleMode || !m_formatCombo)
+    if (result != QDialog::Accepted)
+        return;
+    if (m_mode == BatchMode) {
+        if (m_saveLogCheck && m_saveLogCheck->isChecked() && m_exportInterface)
+            m_exportInterface->saveBatchLog(m_logEdit->toPlainText());
+        return;
+    }
+    if (!m_formatCombo)
         return;
     ExportSettingData format;
     if (!formatAt(m_formatCombo->currentIndex(), format))

@@ -295,7 +295,7 @@ void VocalyneMainWindow::disableLaterFeatures()
     // These commands belong to features that are not part of the program
     // yet; they are shown so that menus and toolbars keep their final shape.
     const QList<QAction *> later = {
-        actionPronunciation_Corrector, actionBatch_Converter};
+        actionPronunciation_Corrector};
     for (QAction *action : later)
         action->setEnabled(false);
     action_Empty->setEnabled(false);

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "vocalynemainwindowbase.h"
+#include "vocalyneexportbatch.h"
+#include "vocalyneexporter.h"
 #include "vocalyneexportinterface.h"
 #include "vocalyneexportreporter.h"
 #include "vocalyneexportstarter.h"
@@ -18,6 +20,7 @@
 #include <QSystemTrayIcon>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -81,6 +84,14 @@ public:
 
     // VocalyneExportInterface (vocalynemainwindowexport.cpp)
     void exportToAudioWithFormat(const ExportSettingData &format) override;
+    QList<QPair<QString, VoiceComboUserData>> exportVoices() const override;
+    void runBatchExport(VocalyneExporter *wizard) override;
+    void cancelBatchExport() override;
+    void saveBatchLog(const QString &log) override;
+    /// The bookkeeping of the last batch export (null before the first).
+    VocalyneExportBatch *exportBatch() const { return m_batch.get(); }
+    /// The batch wizard while it is open.
+    VocalyneExporter *batchWizard() const { return m_batchWizard; }
     /// The folder proposed for the next export: the home folder at first,
     /// then the folder of the last exported file.
     QString lastExportFolder() const { return m_lastExportFolder; }
@@ -223,6 +234,7 @@ public Q_SLOTS:
     // Export to audio (vocalynemainwindowexport.cpp).
     void runExportWizard();
     void doQuickExport();
+    void runExportWizardBatch();
 
     void setdocToolbarSmallIcons();
     void setdocToolbarMediumIcons();
@@ -290,6 +302,12 @@ private:
 
     // Export to audio (vocalynemainwindowexport.cpp).
     void setUpExport();
+    /// Starts the batch's next rows while slots are free.
+    void startBatchRows();
+    /// Renders a ".t2s" input of the batch into a temporary text file and
+    /// takes the document's voice and prosody into item; false (with a
+    /// warning) when the worker has to read the file itself.
+    bool renderBatchDocument(const QString &path, BatchExportItem &item, QString *textPath);
 
     // Find, layouts, help, launchers, tray.
     void setUpTools();
@@ -344,6 +362,12 @@ private:
     QString m_lastExportFolder;
     std::unique_ptr<VocalyneExportStarter> m_exportStarter;
     std::unique_ptr<VocalyneExportReporter> m_exportReporter;
+    QPointer<VocalyneExporter> m_batchWizard;
+    std::unique_ptr<VocalyneExportBatch> m_batch;
+    /// Earlier batches: killed workers may still report to them.
+    std::vector<std::unique_ptr<VocalyneExportBatch>> m_endedBatches;
+    int m_batchNextRow = 0;
+    int m_batchLimit = 3;
 
     /// The 16-pixel icon file of every toolbar action, by action.
     QHash<QAction *, QString> m_toolbarIconFiles;

@@ -2,21 +2,30 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 // Export to audio: the export wizard, the quick export and the export of
 // the current document in a chosen format through the export worker.
+#include "qvt2sdocument.h"
+#include "vocalynebatchnames.h"
 #include "vocalynedialogservice.h"
 #include "vocalynedocumentedit.h"
 #include "vocalyneexportcatalogue.h"
 #include "vocalyneexporter.h"
 #include "vocalyneexportfiles.h"
+#include "vocalyneexportprocess.h"
 #include "vocalyneexportrequest.h"
 #include "vocalynemainwindow.h"
 #include "vocalynemessageservice.h"
+#include "vocalynesettingskeys.h"
 #include "vocalynespeechtextbuilder.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTextCursor>
 
 namespace {
@@ -67,6 +76,9 @@ void VocalyneMainWindow::setUpExport()
     m_exportReporter = std::make_unique<VocalyneExportMessageReporter>(this);
     connect(actionExport, &QAction::triggered, this, &VocalyneMainWindow::runExportWizard);
     connect(actionQuick_Export, &QAction::triggered, this, &VocalyneMainWindow::doQuickExport);
+    connect(actionBatch_Converter, &QAction::triggered, this,
+            &VocalyneMainWindow::runExportWizardBatch);
+    actionBatch_Converter->setEnabled(true);
 }
 
 void VocalyneMainWindow::runExportWizard()
@@ -146,4 +158,192 @@ void VocalyneMainWindow::exportToAudioWithFormat(const ExportSettingData &format
     m_exportStarter->startSingle(this, m_exportReporter.get(), request, speech.text);
 
     m_lastExportFolder = QFileInfo(path).absolutePath();
+}
+
+void VocalyneMainWindow::runExportWizardBatch()
+{
+    VocalyneExporter wizard(this, this, VocalyneExporter::BatchMode, -4);
+    wizard.exec();
+    // Whatever still runs reports to the wizard, which goes now.
+    if (m_batchWizard == &wizard || !m_batchWizard)
+        cancelBatchExport();
+    m_batchWizard = nullptr;
+}
+
+QList<QPair<QString, VoiceComboUserData>> VocalyneMainWindow::exportVoices() const
+{
+    QList<QPair<QString, VoiceComboUserData>> voices;
+    for (int i = 0; i < m_voiceCombo->count(); ++i) {
+        const QVariant data = m_voiceCombo->itemData(i);
+        if (data.canConvert<VoiceComboUserData>())
+            voices.append({m_voiceCombo->itemText(i), data.value<VoiceComboUserData>()});
+    }
+    return voices;
+}
+
+void VocalyneMainWindow::runBatchExport(VocalyneExporter *wizard)
+{
+    if (!wizard)
+        return;
+    m_batchWizard = wizard;
+    wizard->button(QWizard::BackButton)->setEnabled(false);
+    wizard->button(QWizard::NextButton)->setEnabled(false);
+    wizard->setRemovingAllowed(false);
+
+    QSettings settings;
+    const QString key(VocalyneSettingsKeys::SimulBatchExpProcNum);
+    bool ok = false;
+    uint limit = settings.value(key).toUInt(&ok);
+    if (!ok || limit == 0) {
+        limit = VocalyneSettingsKeys::DefaultSimulBatchExpProcNum;
+        settings.setValue(key, limit);
+    }
+    m_batchLimit = int(qMin<uint>(limit, 1000));
+
+    if (m_batch)
+        m_endedBatches.push_back(std::move(m_batch));
+    m_batch = std::make_unique<VocalyneExportBatch>(wizard->items().size(), wizard->outputFolder());
+    m_batchNextRow = 0;
+    startBatchRows();
+}
+
+void VocalyneMainWindow::startBatchRows()
+{
+    // Rows start in table order; a worker's end frees its slot and brings
+    // this back, instead of a loop that spins while the slots are full.
+    VocalyneExporter *wizard = m_batchWizard;
+    while (wizard && m_batch && !m_batch->isCancelled() &&
+           m_batchNextRow < wizard->items().size() && m_batch->runningCount() < m_batchLimit) {
+        const int row = m_batchNextRow++;
+        BatchExportItem item = wizard->items().at(row);
+        QString inputPath = wizard->table()->item(row, VocalyneExporter::InputColumn)->text();
+        const QString outputPath = VocalyneExportFiles::join(
+            wizard->outputFolder(),
+            wizard->table()->item(row, VocalyneExporter::OutputColumn)->text());
+        if (QFileInfo(inputPath).suffix().toUpper() == QLatin1String("T2S")) {
+            QString textPath;
+            if (renderBatchDocument(inputPath, item, &textPath)) {
+                inputPath = textPath;
+                wizard->setItem(row, item);
+            }
+        }
+        if (!m_batchWizard || m_batch->isCancelled())
+            return; // closed while a warning was shown
+
+        VocalyneExportRequest request;
+        request.engineType = item.voiceEngineTypeId;
+        request.voiceName = item.voiceName;
+        request.voiceId = item.voiceId;
+        request.languageId = item.langId;
+        request.pitch = item.pitch;
+        request.speed = item.speed;
+        request.volume = item.volume;
+        request.sentencePause = item.sentPause;
+        request.isXml = item.isXml != 0;
+        request.outputPath = outputPath;
+        request.intToken = item.intToken;
+        request.strToken = item.strToken;
+        request.samplingRate = item.audioSamplingRate;
+        request.channels = item.audioChannels;
+        request.isMP3 = item.isMP3;
+        request.speakPunctuation = actionSpeak_Punctuation->isChecked();
+        request.inputPath = inputPath;
+        // Shown before the start: a worker that cannot start reports at once,
+        // and that report must stay.
+        wizard->report(appText("Export in progress..."), 2, row);
+        VocalyneExportProcess *process =
+            m_exportStarter->startBatch(this, wizard, request, m_batch.get(), row);
+        connect(process, &VocalyneExportProcess::exportEnded, this,
+                &VocalyneMainWindow::startBatchRows, Qt::QueuedConnection);
+    }
+}
+
+bool VocalyneMainWindow::renderBatchDocument(const QString &path, BatchExportItem &item,
+                                             QString *textPath)
+{
+    const char *const failedToOpen =
+        "Failed to open %1\n%2!\nOnly raw text will be extracted and converted to audio!";
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly)) {
+        VocalyneMessageService::warning(this, appText("Warning"),
+                                        appText(failedToOpen).arg(path, input.errorString()));
+        return false;
+    }
+    QVT2SDocument document;
+    if (!document.read(input.readAll())) {
+        VocalyneMessageService::warning(
+            this, appText("Warning"),
+            appText("Invalid T2S format for file '%1'!\nOnly raw text will be extracted and "
+                    "converted to audio!")
+                .arg(path));
+        return false;
+    }
+    VocalyneSpeechTextBuilder builder;
+    const SpeechText speech = builder.buildSpeechText(document, SpeechTextSource(), false, true);
+
+    const QString folder = m_batch->isCancelled() ? QString() : m_batchWizard->outputFolder();
+    const QString name = VocalyneBatchNames::uniqueName(
+        QFileInfo(path).fileName() + VocalyneExportFiles::token() + QStringLiteral(".QV_T2S_TXT"),
+        [&folder](const QString &candidate) {
+            return QFileInfo::exists(VocalyneExportFiles::join(folder, candidate));
+        });
+    const QString target = VocalyneExportFiles::join(folder, name);
+    QFile output(target);
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        output.write(speech.text.toUtf8()) < 0 || !output.flush()) {
+        VocalyneMessageService::warning(this, appText("Warning"),
+                                        appText(failedToOpen).arg(target, output.errorString()));
+        output.remove();
+        return false;
+    }
+    output.close();
+
+    item.voiceEngineTypeId = document.engineTypeId();
+    item.voiceId = document.voiceId();
+    item.langId = document.langId();
+    item.pitch = document.pitch();
+    item.speed = document.speed();
+    item.volume = document.volume();
+    item.sentPause = document.pause();
+    item.voiceName = document.voiceName();
+    *textPath = target;
+    return true;
+}
+
+void VocalyneMainWindow::cancelBatchExport()
+{
+    if (!m_batch)
+        return;
+    m_batch->setCancelled(true);
+    const QList<VocalyneExportProcess *> running = m_batch->running();
+    if (running.isEmpty())
+        return;
+    for (VocalyneExportProcess *process : running) {
+        process->abort();
+        // Ended here and now: its reports go to a wizard that is closing.
+        process->waitForFinished(5000);
+    }
+    m_batch->deleteTemporaryTexts();
+    VocalyneMessageService::information(
+        this, appText("Vocalyne"),
+        appText("The batch export has been canceled.\nIf there were any successfully exported "
+                "documents, their audio files are still in the output folder."));
+}
+
+void VocalyneMainWindow::saveBatchLog(const QString &log)
+{
+    const QString path = VocalyneDialogService::instance()->saveFileName(
+        this, tr("Save Document"), QStringLiteral("BatchExportLog.csv"),
+        tr("Comma-Delimited File (*.csv)"));
+    if (path.isEmpty())
+        return;
+    // Written whole or not at all: an earlier log of that name survives a
+    // failed write.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(log.toUtf8()) < 0 || !file.commit()) {
+        VocalyneMessageService::critical(
+            this, appText("Error"), appText("Failed to open %1\n%2").arg(path, file.errorString()));
+        return;
+    }
+    activateWindow();
 }
