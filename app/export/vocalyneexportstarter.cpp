@@ -55,14 +55,22 @@ VocalyneExportProcess *VocalyneExportStarter::startSingle(QWidget *mainWindow,
         return fail(QT_TRANSLATE_NOOP("QApplication", "Out of memory."));
     }
 
-    m_block = std::make_unique<QSharedMemory>(m_key);
-    // A block left by an earlier run under the same process id would
-    // otherwise keep every export from starting: a large enough one is used.
-    const bool made = m_block->create(m_text.size(), QSharedMemory::ReadWrite) ||
-                      (m_block->error() == QSharedMemory::AlreadyExists && m_block->attach() &&
-                       m_block->size() >= m_text.size());
-    if (!made) {
+    // The system derives a block's id from a file name by a hash that can
+    // meet another program's block, and a block left by a crashed earlier run
+    // under the same process id stays until the machine restarts. Writing into
+    // a block that exists could overwrite another program's memory: a taken
+    // id is passed by with the next key instead, and the worker is told the
+    // key in use.
+    QString key = m_key;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        if (attempt > 0)
+            key = m_key + QLatin1Char('-') + QString::number(attempt);
+        m_block = std::make_unique<QSharedMemory>(key);
+        if (m_block->create(m_text.size(), QSharedMemory::ReadWrite))
+            break;
         m_block.reset();
+    }
+    if (!m_block) {
         return fail(QT_TRANSLATE_NOOP("QApplication", "General access failure."));
     }
     m_block->lock();
@@ -72,7 +80,7 @@ VocalyneExportProcess *VocalyneExportStarter::startSingle(QWidget *mainWindow,
     auto *process =
         new VocalyneExportProcess(mainWindow, reporter, request.outputPath, request.isMP3);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(VocalyneExportFiles::sharedMemoryKeyVariable()), m_key);
+    environment.insert(QString::fromLatin1(VocalyneExportFiles::sharedMemoryKeyVariable()), key);
     process->setProcessEnvironment(environment);
     return launch(process, request);
 }

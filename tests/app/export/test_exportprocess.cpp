@@ -228,6 +228,27 @@ TEST_F(ExportProcess, AbortAndKillLeaveNothingAndKeepTheUsersFile)
     }
 }
 
+TEST_F(ExportProcess, ATakenBlockIsPassedByAndLeftAsItWas)
+{
+    // Another program's block (or one left by a crash) under this
+    // instance's key: the export goes on under another key and never writes
+    // into the block it does not own.
+    VocalyneExportStarter starter(VocalyneExportFiles::token() + QStringLiteral("taken"));
+    starter.setWorkerProgram(QStringLiteral(VOCALYNE_EXPORTER_PROGRAM));
+    QSharedMemory foreign(starter.instanceKey());
+    ASSERT_TRUE(foreign.create(4096));
+    memset(foreign.data(), 'x', 4096);
+    int ended = kNotEnded;
+    ASSERT_TRUE(start(starter, request(QStringLiteral("d.wav"), 20), kShort, &ended));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended != kNotEnded; }, 60000));
+    EXPECT_EQ(ended, 0);
+    const double seconds = secondsOf(m_dir.filePath(QStringLiteral("d.wav")));
+    EXPECT_GT(seconds, 1.0);
+    EXPECT_LT(seconds, 5.0);
+    EXPECT_EQ(QByteArray(static_cast<const char *>(foreign.constData()), 4096),
+              QByteArray(4096, 'x'));
+}
+
 TEST_F(ExportProcess, TwoInstancesExportAtTheSameTime)
 {
     VocalyneExportStarter other(VocalyneExportFiles::token() + QStringLiteral("test2"));
