@@ -142,5 +142,6 @@ private:
     QCheckBox *m_saveLogCheck = nullptr;
     bool m_removingAllowed = true;
     bool m_batchFinished = false;
+    bool m_batchStarted = false;
     bool m_fillingRow = false;
 };

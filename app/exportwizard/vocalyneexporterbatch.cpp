@@ -386,6 +386,9 @@ bool VocalyneExporter::validateCurrentPage()
         button(QWizard::NextButton)->setEnabled(true);
         return true;
     }
+    // Next may come back to life while the batch runs; one run per wizard.
+    if (m_batchStarted)
+        return false;
     if (m_outputFolder.isEmpty()) {
         VocalyneMessageService::critical(
             this, appText("Error"),
@@ -409,6 +412,7 @@ bool VocalyneExporter::validateCurrentPage()
         if (answer != QMessageBox::Yes)
             return false;
     }
+    m_batchStarted = true;
     if (m_exportInterface)
         m_exportInterface->runBatchExport(this);
     return false;

@@ -213,6 +213,8 @@ TEST_F(BatchExportTest, RunKeepsTheLimitRendersDocumentsAndWritesTheLog)
         sampler.start(1);
         wizard->next(); // starts the run and stays on the page
         EXPECT_EQ(wizard->currentId(), int(VocalyneExporter::BatchFilesPage));
+        // A second Next while it runs must not start the rows again.
+        wizard->next();
         ASSERT_TRUE(QTest::qWaitFor([&] { return wizard->batchFinished(); }, 120000));
         sampler.stop();
         for (int row = 0; row < inputs.size(); ++row)
@@ -229,6 +231,7 @@ TEST_F(BatchExportTest, RunKeepsTheLimitRendersDocumentsAndWritesTheLog)
         wizard->accept();
     }));
     EXPECT_EQ(maxRunning, 2);
+    EXPECT_EQ(window->exportBatch()->finishedCount(), 5);
     EXPECT_EQ(statuses, QStringList(5, QStringLiteral("Export successful!")));
     EXPECT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings.value(0).startsWith(QStringLiteral("Invalid T2S format for file '")));
