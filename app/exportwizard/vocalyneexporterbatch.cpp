@@ -98,6 +98,8 @@ void VocalyneExporter::createBatchPages()
     m_saveLogCheck = new QCheckBox(tr("Save log to file"), log);
     logLayout->addWidget(m_saveLogCheck);
     setPage(BatchLogPage, log);
+    // Room for the eleven columns of a few rows.
+    resize(920, 600);
 
     m_voiceMenu = new QMenu(this);
     if (m_exportInterface)
