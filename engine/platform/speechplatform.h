@@ -245,6 +245,11 @@ public:
     // there, kFail when the store cannot be written.
     virtual HResult removePronunciation(const std::u16string &word, uint16_t language,
                                         int partOfSpeech, const std::vector<uint16_t> &ids) = 0;
+    // Many changes in a row: between the two calls changes are made in
+    // memory and the store is written once, at endBatch (kOk, or kFail when
+    // it cannot be written). Voices see the changes from endBatch on.
+    virtual void beginBatch() {}
+    virtual HResult endBatch() { return kOk; }
 };
 using LexiconPtr = std::shared_ptr<Lexicon>;
 

@@ -11,9 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace qvsp {
 
@@ -21,12 +23,21 @@ namespace {
 
 std::mutex g_mutex; // guards the file and the cache across voices and hosts
 
+// The lexicon as read from its file, with its words indexed by their lower
+// case so that a text's words cost a hash look-up each, however many
+// pronunciations there are.
+struct Index
+{
+    std::vector<std::tuple<uint16_t, std::u32string, std::vector<uint16_t>>> entries;
+    std::unordered_map<std::u32string, std::vector<size_t>> byLowered; // in file order
+};
+
 struct Cache
 {
     bool valid = false;
     struct timespec modified = {};
     off_t size = -1;
-    std::vector<std::tuple<uint16_t, std::u32string, std::vector<uint16_t>>> entries;
+    std::shared_ptr<const Index> index;
 };
 // Never destroyed: voice threads of a host that exits without
 // uninitialising may still apply the lexicon while static objects go.
@@ -142,6 +153,25 @@ HResult UserLexicon::change(const std::u16string &word, uint16_t language, int p
     if (word.empty() || ids.empty() || word.find_first_of(u"\t\r\n") != std::u16string::npos)
         return kInvalidArg;
     const std::string utf8 = TextCodec::toUtf8(word);
+    if (m_batching) {
+        // A dictionary of thousands of words: a hash look-up per word
+        // instead of a scan, and one write at the end instead of one each.
+        Entry entry{language, partOfSpeech, utf8, ids};
+        const std::string entryKey = key(entry);
+        const auto present = m_batchKeys.find(entryKey);
+        if (!add && present == m_batchKeys.end())
+            return kNotFound;
+        if (present != m_batchKeys.end()) {
+            m_batch[present->second].word.clear(); // left out when written
+            m_batchKeys.erase(present);
+        }
+        if (add) {
+            m_batch.push_back(std::move(entry));
+            m_batchKeys.emplace(entryKey, m_batch.size() - 1);
+        }
+        m_batchChanged = true;
+        return kOk;
+    }
     std::lock_guard<std::mutex> lock(g_mutex);
     std::vector<Entry> entries = load();
     auto same = [&](const Entry &e) {
@@ -158,6 +188,43 @@ HResult UserLexicon::change(const std::u16string &word, uint16_t language, int p
             return kNotFound;
         entries.erase(found);
     }
+    return save(entries) ? kOk : kFail;
+}
+
+std::string UserLexicon::key(const Entry &entry)
+{
+    std::string out = std::to_string(entry.language) + '\t' + std::to_string(entry.partOfSpeech) +
+                      '\t' + entry.word + '\t';
+    for (uint16_t id : entry.ids)
+        out += std::to_string(id) + ' ';
+    return out;
+}
+
+void UserLexicon::beginBatch()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    m_batch = load();
+    m_batchKeys.clear();
+    for (size_t i = 0; i < m_batch.size(); ++i)
+        m_batchKeys[key(m_batch[i])] = i;
+    m_batching = true;
+    m_batchChanged = false;
+}
+
+HResult UserLexicon::endBatch()
+{
+    if (!m_batching)
+        return kOk;
+    m_batching = false;
+    m_batchKeys.clear();
+    std::vector<Entry> entries;
+    entries.swap(m_batch);
+    if (!m_batchChanged)
+        return kOk;
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [](const Entry &e) { return e.word.empty(); }),
+                  entries.end());
+    std::lock_guard<std::mutex> lock(g_mutex);
     return save(entries) ? kOk : kFail;
 }
 
@@ -178,7 +245,7 @@ void UserLexicon::apply(SpeechPiece &piece, uint16_t language)
     const PhoneTable *table = PhoneTable::forLanguage(language);
     if (!table || piece.phonemes || piece.state.spell)
         return;
-    std::vector<std::tuple<uint16_t, std::u32string, std::vector<uint16_t>>> entries;
+    std::shared_ptr<const Index> index;
     {
         std::lock_guard<std::mutex> lock(g_mutex);
         struct stat info;
@@ -189,24 +256,32 @@ void UserLexicon::apply(SpeechPiece &piece, uint16_t language)
         } else if (!g_cache.valid || info.st_size != g_cache.size ||
                    info.st_mtim.tv_sec != g_cache.modified.tv_sec ||
                    info.st_mtim.tv_nsec != g_cache.modified.tv_nsec) {
-            g_cache.entries.clear();
-            for (const Entry &e : load())
-                g_cache.entries.emplace_back(e.language, toCodePoints(e.word), e.ids);
+            auto fresh = std::make_shared<Index>();
+            for (const Entry &e : load()) {
+                fresh->entries.emplace_back(e.language, toCodePoints(e.word), e.ids);
+                fresh->byLowered[lowered(std::get<1>(fresh->entries.back()))].push_back(
+                    fresh->entries.size() - 1);
+            }
+            g_cache.index = std::move(fresh);
             g_cache.valid = true;
             g_cache.size = info.st_size;
             g_cache.modified = info.st_mtim;
         }
-        if (g_cache.entries.empty())
+        if (!g_cache.index || g_cache.index->entries.empty())
             return;
-        entries = g_cache.entries;
+        index = g_cache.index;
     }
     // The pronunciation for a word: this very language before its relatives,
     // exact spelling before another letter case, the latest added first.
     auto lookup = [&](const std::u32string &word) -> const std::vector<uint16_t> * {
+        const auto candidates = index->byLowered.find(lowered(word));
+        if (candidates == index->byLowered.end())
+            return nullptr;
         for (int pass = 0; pass < 4; ++pass) {
             const bool exactLanguage = pass < 2;
             const bool exactCase = pass % 2 == 0;
-            for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+            for (auto k = candidates->second.rbegin(); k != candidates->second.rend(); ++k) {
+                const auto *it = &index->entries[*k];
                 const uint16_t entryLanguage = std::get<0>(*it);
                 const bool languageFits = exactLanguage
                                               ? entryLanguage == language
@@ -214,7 +289,7 @@ void UserLexicon::apply(SpeechPiece &piece, uint16_t language)
                 if (!languageFits)
                     continue;
                 const std::u32string &entryWord = std::get<1>(*it);
-                if (exactCase ? entryWord == word : lowered(entryWord) == lowered(word))
+                if (!exactCase || entryWord == word)
                     return &std::get<2>(*it);
             }
         }

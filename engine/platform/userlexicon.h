@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace qvsp {
@@ -24,6 +25,8 @@ public:
                              const std::vector<uint16_t> &ids) override;
     HResult removePronunciation(const std::u16string &word, uint16_t language, int partOfSpeech,
                                 const std::vector<uint16_t> &ids) override;
+    void beginBatch() override;
+    HResult endBatch() override;
 
     static std::string storePath();
     // Replaces each word of piece that the lexicon knows for language by
@@ -40,8 +43,14 @@ private:
     };
     static std::vector<Entry> load();
     static bool save(const std::vector<Entry> &entries);
-    static HResult change(const std::u16string &word, uint16_t language, int partOfSpeech,
-                          const std::vector<uint16_t> &ids, bool add);
+    static std::string key(const Entry &entry);
+    HResult change(const std::u16string &word, uint16_t language, int partOfSpeech,
+                   const std::vector<uint16_t> &ids, bool add);
+
+    bool m_batching = false;
+    bool m_batchChanged = false;
+    std::vector<Entry> m_batch;
+    std::unordered_map<std::string, size_t> m_batchKeys; // key to index in m_batch
 };
 
 } // namespace qvsp

@@ -82,6 +82,9 @@ LoadQVTTSUserDictReturnValue QVTTSLexicon::load(int32_t engineType, const char *
         failed(qvsp::createPhoneConverter(language, converter)))
         return QVTTSLoadDictNoPhoneConverter;
 
+    // One write of the lexicon for the whole dictionary, also when an entry
+    // fails: the entries before it stay added.
+    lexicon->beginBatch();
     int32_t partOfSpeech = QVTTSPartOfSpeechNoun;
     const int result = QVTTSDictionaryParser::parse(
         words->c_str(), [&](const QVTTSDictionaryParser::Entry &entry) -> int {
@@ -92,6 +95,8 @@ LoadQVTTSUserDictReturnValue QVTTSLexicon::load(int32_t engineType, const char *
             return change(*lexicon, *converter, entry.word.c_str(), entry.phonemes.c_str(),
                           language, static_cast<int16_t>(partOfSpeech), false);
         });
+    if (failed(lexicon->endBatch()) && result == 0)
+        return QVTTSLoadDictNoPhoneConverter; // the lexicon could not be written
     return static_cast<LoadQVTTSUserDictReturnValue>(result);
 }
 
@@ -105,6 +110,7 @@ UnloadQVTTSUserDictReturnValue QVTTSLexicon::removeWords(const Dictionary &dicti
         failed(qvsp::createPhoneConverter(dictionary.language, converter)))
         return QVTTSUnloadDictNoPhoneConverter;
 
+    lexicon->beginBatch();
     int32_t partOfSpeech = QVTTSPartOfSpeechNoun;
     const int result = QVTTSDictionaryParser::parse(
         dictionary.text->c_str(), [&](const QVTTSDictionaryParser::Entry &entry) -> int {
@@ -114,6 +120,8 @@ UnloadQVTTSUserDictReturnValue QVTTSLexicon::removeWords(const Dictionary &dicti
             return change(*lexicon, *converter, entry.word.c_str(), entry.phonemes.c_str(),
                           dictionary.language, static_cast<int16_t>(partOfSpeech), true);
         });
+    if (failed(lexicon->endBatch()) && result == 0)
+        return QVTTSUnloadDictRemovalFailed;
     return static_cast<UnloadQVTTSUserDictReturnValue>(result);
 }
 
