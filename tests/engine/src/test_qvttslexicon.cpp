@@ -268,6 +268,31 @@ public:
                                        -1, -1, -1, 0, 0, type, -1) == 0 &&
                             m_host.waitForEnds(ends + 1);
         espeak_SetPhonemeTrace(0, nullptr);
+        const std::string out = read(trace);
+        return spoken ? out : std::string();
+    }
+
+    // The same for an export of text into memory.
+    static std::string exported(const QString &text)
+    {
+        FILE *trace = std::tmpfile();
+        if (!trace)
+            return std::string();
+        espeak_SetPhonemeTrace(espeakPHONEMES_SHOW, trace);
+        const QByteArray utf8 = text.toUtf8();
+        const std::string voice = QVTTSTestHost::voiceContaining("English (America)");
+        int32_t size = 0;
+        const int result =
+            QVTTSExportToBuffer(kPlatform, voice.c_str(), -1, 0, utf8.constData(), nullptr, &size,
+                                -1, -1, -1, -1, 0, 0, 0, QVTTSTextPlain, nullptr);
+        espeak_SetPhonemeTrace(0, nullptr);
+        std::string out = read(trace);
+        return result == QVTTSExportBufferTooSmall ? out : std::string();
+    }
+
+private:
+    static std::string read(FILE *trace)
+    {
         std::string out;
         std::rewind(trace);
         for (int c; (c = std::fgetc(trace)) != EOF;) {
@@ -275,10 +300,9 @@ public:
                 out += char(c);
         }
         std::fclose(trace);
-        return spoken ? out : std::string();
+        return out;
     }
 
-private:
     QVTTSTestHost &m_host;
 };
 
@@ -293,8 +317,11 @@ TEST_F(QVTTSLexiconTest, AnAddedWordIsSpokenWithItsPhonemesUntilRemoved)
     ASSERT_FALSE(composed.empty());
     ASSERT_NE(before, composed);
 
+    const std::string exportedBefore = SpokenPhonemes::exported(QStringLiteral("tomato"));
+    ASSERT_EQ(exportedBefore, before);
     ASSERT_EQ(add("tomato", "p ow t ey 1 t ow"), QVTTSWordSuccess);
     EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), composed);
+    EXPECT_EQ(SpokenPhonemes::exported(QStringLiteral("tomato")), composed) << "exports too";
     EXPECT_EQ(phonemes.of(QStringLiteral("Tomato")), composed) << "letter case aside";
     const std::string sentence = phonemes.of(QStringLiteral("A tomato."));
     EXPECT_NE(sentence.find(composed), std::string::npos) << sentence;
