@@ -279,7 +279,7 @@ void runShape(const Shape &shape, const int textSize, const int keysPerPlace)
                 "%d highlights, %d on screen)\n",
                 setup.elapsed(), int(edit->document()->characterCount()), sectionCount,
                 elementCount, bookmarkCount, int(edit->entityHighlights().size()),
-                int(edit->extraSelections().size()));
+                int(edit->shownHighlights().size()));
 
     struct Place
     {
