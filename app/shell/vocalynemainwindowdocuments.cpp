@@ -204,7 +204,7 @@ void VocalyneMainWindow::readDocumentFile(const QString &path, const QByteArray 
         // Drawing the highlights of a large document lays out all of its
         // text, so it is done once: the editor may have drawn them already
         // when its text was set, else the voice check or this does it.
-        const bool drawn = edit->extraSelections().size()
+        const bool drawn = edit->entityHighlights().size()
                            == edit->bookmarks().size() + edit->sections().size()
                                   + edit->elements().size();
         if (!checkDocumentVoice(index, !drawn) && !drawn)
