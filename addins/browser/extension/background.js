@@ -7,59 +7,30 @@ import {
   CAPTION, HOST_NAME, MENU_TITLE, initialSelection, pageTextOutcome, pauseOrResume,
   speakFailedMessage, speakRequest,
 } from './speechlogic.js';
+import { HostChannel } from './hostchannel.js';
 
-let port = null;
-let hello = null;
-let helloWaiters = [];
-let nextId = 1;
-const answers = new Map(); // request id -> resolve
+const channel = new HostChannel(chrome.runtime, HOST_NAME, {
+  onEvent: onHostEvent,
+  onDisconnect: () => {
+    helloAnswer = null;
+    for (const tabId of utterances.values()) clearHighlight(tabId);
+    utterances.clear();
+  },
+});
+let helloAnswer = null; // the host's hello, asked once per connection
 const utterances = new Map(); // speak id -> tab id
 const selections = new Map(); // window id -> list selections
 const pausedWindows = new Map(); // window id -> paused flag
 
-function connect() {
-  if (port) return port;
-  port = chrome.runtime.connectNative(HOST_NAME);
-  port.onMessage.addListener(onHostMessage);
-  port.onDisconnect.addListener(() => {
-    port = null;
-    hello = null;
-    for (const resolve of answers.values()) resolve({ type: 'error', error: 'host disconnected' });
-    answers.clear();
-    for (const waiter of helloWaiters) waiter(null);
-    helloWaiters = [];
-    for (const tabId of utterances.values()) clearHighlight(tabId);
-    utterances.clear();
-  });
-  const id = nextId++;
-  answers.set(id, (message) => {
-    hello = message && message.type === 'hello' ? message : null;
-    for (const waiter of helloWaiters) waiter(hello);
-    helloWaiters = [];
-  });
-  port.postMessage({ type: 'hello', id });
-  return port;
-}
-
 function hostHello() {
-  if (hello) return Promise.resolve(hello);
-  return new Promise((resolve) => {
-    helloWaiters.push(resolve);
-    connect();
-  });
-}
-
-function request(message) {
-  const id = nextId++;
-  return new Promise((resolve) => {
-    answers.set(id, resolve);
-    try {
-      connect().postMessage({ ...message, id });
-    } catch (error) {
-      answers.delete(id);
-      resolve({ type: 'error', error: String(error) });
-    }
-  });
+  if (!helloAnswer) {
+    helloAnswer = channel.request({ type: 'hello' }).then((message) => {
+      if (message.type === 'hello') return message;
+      helloAnswer = null;
+      return null;
+    });
+  }
+  return helloAnswer;
 }
 
 function tellTab(tabId, message) {
@@ -70,24 +41,14 @@ function clearHighlight(tabId) {
   tellTab(tabId, { vocalyne: 'clear' });
 }
 
-function onHostMessage(message) {
-  if (!message || typeof message !== 'object') return;
+function onHostEvent(message) {
+  const tabId = utterances.get(message.id);
   if (message.type === 'word') {
-    const tabId = utterances.get(message.id);
     if (tabId !== undefined) tellTab(tabId, { vocalyne: 'highlight', start: message.start, end: message.end, at: message.at });
     return;
   }
-  if (message.type === 'end') {
-    const tabId = utterances.get(message.id);
-    utterances.delete(message.id);
-    if (tabId !== undefined) clearHighlight(tabId);
-    return;
-  }
-  const resolve = answers.get(message.id);
-  if (resolve) {
-    answers.delete(message.id);
-    resolve(message);
-  }
+  utterances.delete(message.id);
+  if (tabId !== undefined) clearHighlight(tabId);
 }
 
 async function selectionFor(windowId) {
@@ -117,12 +78,9 @@ async function speakPage(tabId, windowId) {
   const outcome = pageTextOutcome(await pageText(tabId));
   if (outcome.message) return outcome;
   const selection = await selectionFor(windowId);
-  const id = nextId++;
+  const id = channel.newId();
   utterances.set(id, tabId);
-  const answer = await new Promise((resolve) => {
-    answers.set(id, resolve);
-    connect().postMessage(speakRequest(id, outcome.text, selection, info.voices));
-  });
+  const answer = await channel.request(speakRequest(id, outcome.text, selection, info.voices), id);
   const result = answer.type === 'speak' ? answer.result : 7;
   if (result !== 0) {
     utterances.delete(id);
@@ -133,13 +91,13 @@ async function speakPage(tabId, windowId) {
 
 async function pauseResume(windowId) {
   const step = pauseOrResume(pausedWindows.get(windowId) === true);
-  const answer = await request({ type: step.request });
+  const answer = await channel.request({ type: step.request });
   if (answer.type === step.request && answer.result === 0) pausedWindows.set(windowId, step.paused);
   return { result: answer.result, paused: pausedWindows.get(windowId) === true };
 }
 
 async function stop() {
-  const answer = await request({ type: 'stop' });
+  const answer = await channel.request({ type: 'stop' });
   for (const tabId of utterances.values()) clearHighlight(tabId);
   utterances.clear();
   pausedWindows.clear();

@@ -7,41 +7,14 @@ import {
   HOST_MISSING, HOST_NAME, bodyOf, htmlToText, initialState, pauseOrResume, readSelectedMail,
   speakFailed,
 } from './maillogic.js';
+import { HostChannel } from './hostchannel.js';
 
-let port = null;
-let nextId = 1;
-const answers = new Map();
+const channel = new HostChannel(messenger.runtime, HOST_NAME);
 const windows = new Map(); // window id -> {state, paused}
 
-function connect() {
-  if (port) return port;
-  port = messenger.runtime.connectNative(HOST_NAME);
-  port.onMessage.addListener((message) => {
-    const resolve = message && answers.get(message.id);
-    if (resolve) {
-      answers.delete(message.id);
-      resolve(message);
-    }
-  });
-  port.onDisconnect.addListener(() => {
-    port = null;
-    for (const resolve of answers.values()) resolve(null);
-    answers.clear();
-  });
-  return port;
-}
-
-function request(message) {
-  const id = nextId++;
-  return new Promise((resolve) => {
-    answers.set(id, resolve);
-    try {
-      connect().postMessage({ ...message, id });
-    } catch (error) {
-      answers.delete(id);
-      resolve(null);
-    }
-  });
+async function request(message) {
+  const answer = await channel.request(message);
+  return answer.type === 'error' ? null : answer;
 }
 
 // The mail program's side of reading a mail.
