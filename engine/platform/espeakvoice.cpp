@@ -602,6 +602,8 @@ void EspeakVoice::synthesize(const Utterance &utterance)
     Synthesis synthesis(*this, utterance, converter, ahead);
 
     SpeechTextReader reader(utterance.text, utterance.xml);
+    if (utterance.token)
+        reader.setLanguage(utterance.token->languageId());
     // A stop or the voice's end must not wait for a long stretch of markup
     // to be read.
     const std::function<bool()> readingCancelled = [&] { return cancelled(generation); };

@@ -271,10 +271,14 @@ std::string PhoneTable::toEspeak(const std::vector<uint16_t> &ids) const
     return out;
 }
 
-std::string PhoneTable::markupToEspeak(const std::u16string &sym)
+std::string PhoneTable::markupToEspeak(const std::u16string &sym, uint16_t language)
 {
     const std::string text = TextCodec::toUtf8(sym);
     std::vector<uint16_t> ids;
+    // The voice's own phones first: "a" or "rr" mean what that language's
+    // phone set says they mean, not what the English one would.
+    if (const PhoneTable *own = forLanguage(language); own && own->toIds(text, ids))
+        return own->toEspeak(ids);
     if (americanEnglish().toIds(text, ids))
         return americanEnglish().toEspeak(ids);
     std::string raw;

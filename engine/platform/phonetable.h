@@ -38,10 +38,11 @@ public:
     // earlier lexicons stored for these languages, are still understood.
     std::string toEspeak(const std::vector<uint16_t> &ids) const;
 
-    // A pron element's sym to espeak-ng mnemonics: American English phones
-    // where sym is written in them, else sym taken to be mnemonics already
-    // (without anything that would end a phoneme block).
-    static std::string markupToEspeak(const std::u16string &sym);
+    // A pron element's sym to espeak-ng mnemonics: phones of the speaking
+    // voice's language where sym is written in them, else American English
+    // phones, else sym taken to be mnemonics already (without anything that
+    // would end a phoneme block).
+    static std::string markupToEspeak(const std::u16string &sym, uint16_t language = 0x0409);
 
     static constexpr size_t kMaximumIds = 383; // 384 with a terminator
 

@@ -475,7 +475,8 @@ void SpeechTextReader::finishPron(size_t contentEnd, size_t tagEnd)
         from = m_pronBegin;
         to = tagEnd;
     }
-    const std::string phonemes = PhoneTable::markupToEspeak(m_pronSym);
+    const uint16_t language = m_state.voice ? m_state.voice->languageId() : m_language;
+    const std::string phonemes = PhoneTable::markupToEspeak(m_pronSym, language);
     if (phonemes.empty()) {
         // Nothing to pronounce: the content, if any, is read as text.
         for (size_t i = m_pronContent; i < contentEnd;) {

@@ -4,6 +4,7 @@
 
 #include "speechpiece.h"
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -32,6 +33,11 @@ public:
     // text, so that a stop never waits for a long stretch of markup that
     // yields no piece. Must outlive the reader.
     void setCancelCheck(const std::function<bool()> *cancelled) { m_cancelled = cancelled; }
+
+    // The language of the voice the text was queued with (American English
+    // unless set): a pron element's sym is written in the phones of the
+    // voice that speaks it, which is this one unless markup chose another.
+    void setLanguage(uint16_t language) { m_language = language; }
 
     // Text pieces end at a sentence end once this long, at any blank once
     // kMaximumLength long, and anywhere at twice that. Every piece is a
@@ -71,6 +77,7 @@ private:
     // elements are open.
     std::map<std::string, std::vector<size_t>> m_openScopes;
     const std::function<bool()> *m_cancelled = nullptr;
+    uint16_t m_language = 0x0409;
     bool m_abandoned = false;
     SpeechPiece m_current;
     std::deque<SpeechPiece> m_ready;

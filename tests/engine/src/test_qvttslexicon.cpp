@@ -389,4 +389,46 @@ TEST_F(QVTTSLexiconTest, PronunciationsComposedInEachLanguageAreSpokenAsComposed
         << "no phone converter for Dutch";
 }
 
+TEST_F(QVTTSLexiconTest, APronIsReadInThePhonesOfTheVoiceSpeakingIt)
+{
+    QVTTSTestHost host;
+    SpokenPhonemes phonemes(host);
+    // Symbols of each language's own set sound as the espeak-ng phonemes they
+    // stand for; read as English phones they would not even convert.
+    const struct
+    {
+        const char *voice;
+        const char *phones;
+        const char *espeak;
+    } cases[] = {
+        {"Spanish (Spain)", "p e 1 rr o", "p'eR2o"},
+        {"French (France)", "b aon zh uw 1 r", "bO~Z'ur"},
+        {"ng German", "pf e 1 r t", "pf'e:rt"},
+        {"ng Italian", "f i 1 ll o", "f'il^o"},
+    };
+    auto pron = [](const char *sym) {
+        return QStringLiteral("<pron sym=\"%1\"/>").arg(QLatin1String(sym));
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.voice);
+        const std::string expected = phonemes.of(pron(c.espeak), QVTTSTextXml, c.voice);
+        ASSERT_FALSE(expected.empty());
+        EXPECT_EQ(phonemes.of(pron(c.phones), QVTTSTextXml, c.voice), expected);
+
+        // A voice chosen by markup speaks its pron in its own phones too.
+        const QString name = QString::fromStdString(QVTTSTestHost::voiceContaining(c.voice));
+        const QString switched =
+            QStringLiteral("<voice required=\"Name=%1\">%2</voice>").arg(name, pron(c.phones));
+        EXPECT_EQ(phonemes.of(switched, QVTTSTextXml), expected);
+    }
+    // English phones stay English on an English voice, and a voice of a
+    // language without a phone set still reads them.
+    const std::string hello = phonemes.of(pron("h'EloU"), QVTTSTextXml);
+    ASSERT_FALSE(hello.empty());
+    EXPECT_EQ(phonemes.of(pron("h eh 1 l ow"), QVTTSTextXml), hello);
+    ASSERT_FALSE(QVTTSTestHost::voiceContaining("Dutch").empty());
+    EXPECT_EQ(phonemes.of(pron("h eh 1 l ow"), QVTTSTextXml, "Dutch"),
+              phonemes.of(pron("h'EloU"), QVTTSTextXml, "Dutch"));
+}
+
 } // namespace
