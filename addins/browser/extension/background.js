@@ -4,8 +4,8 @@
 // The extension's one connection to the speech host: every window's toolbar
 // speaks through it, so a stop in one window stops speech started in another.
 import {
-  CAPTION, HOST_NAME, MENU_TITLE, initialSelection, pageTextOutcome, pauseOrResume,
-  speakFailedMessage, speakRequest,
+  HOST_NAME, initialSelection, pageTextOutcome, pauseOrResume, speakFailedMessage, speakRequest,
+  text,
 } from './speechlogic.js';
 import { HostChannel } from './hostchannel.js';
 
@@ -132,17 +132,17 @@ chrome.runtime.onMessage.addListener((message, sender, reply) => {
 });
 
 chrome.runtime.onInstalled.addListener(() => {
-  chrome.contextMenus.create({ id: 'vocalyne-read', title: MENU_TITLE, contexts: ['selection'] });
+  chrome.contextMenus.create({ id: 'vocalyne-read', title: text('menuTitle'), contexts: ['selection'] });
 });
 
 chrome.contextMenus.onClicked.addListener(async (info, tab) => {
   if (info.menuItemId !== 'vocalyne-read' || !tab) return;
   const outcome = await speakPage(tab.id, tab.windowId);
   if (!outcome.message) return;
-  const shown = await tellTab(tab.id, { vocalyne: 'message', caption: CAPTION, text: outcome.message });
+  const shown = await tellTab(tab.id, { vocalyne: 'message', caption: text('caption'), text: outcome.message });
   if (!shown) {
     chrome.notifications.create({
-      type: 'basic', iconUrl: 'icons/icon48.png', title: CAPTION, message: outcome.message,
+      type: 'basic', iconUrl: 'icons/icon48.png', title: text('caption'), message: outcome.message,
     });
   }
 });

@@ -176,7 +176,7 @@
     body.style.margin = '8px 0';
     body.textContent = text;
     const ok = document.createElement('button');
-    ok.textContent = 'OK';
+    ok.textContent = chrome.i18n.getMessage('ok');
     ok.addEventListener('click', () => box.remove());
     box.append(title, body, ok);
     document.documentElement.appendChild(box);

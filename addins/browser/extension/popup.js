@@ -3,18 +3,20 @@
 //
 // The toolbar: three buttons and four lists. The background keeps the one
 // connection to the speech host and each window's list values.
-import { valueItems } from './speechlogic.js';
+import { localizePage } from './localize.js';
+import { text, valueItems } from './speechlogic.js';
 
+localizePage(document, text);
 const lists = {
-  speed: valueItems('Speed: %d'),
-  volume: valueItems('Volume: %d'),
-  pitch: valueItems('Pitch: %d'),
+  speed: valueItems(text('speedItem', '%d')),
+  volume: valueItems(text('volumeItem', '%d')),
+  pitch: valueItems(text('pitchItem', '%d')),
 };
 
 let target = null; // {tabId, windowId}
 
-function showMessage(text) {
-  document.getElementById('message-text').textContent = text;
+function showMessage(message) {
+  document.getElementById('message-text').textContent = message;
   document.getElementById('message').hidden = false;
   document.getElementById('message-ok').focus();
 }
@@ -53,7 +55,7 @@ async function start() {
   target = await findTarget();
   const state = await chrome.runtime.sendMessage({ command: 'state', ...target });
   if (!state || state.error) {
-    showMessage('The Vocalyne speech host could not be started. Run vocalyne-register-native-host once, then reopen the browser.');
+    showMessage(text('hostMissing'));
     return;
   }
   fill(document.getElementById('voice'), state.voices, state.selection.voiceIndex);

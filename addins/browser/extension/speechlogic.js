@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 //
-// The toolbar's rules, free of browser APIs so that Node's test runner checks
-// them: list items, start values, the request for the speech host, the
-// messages and the pause flag.
+// The toolbar's rules, free of browser APIs but the i18n one, so that Node's
+// test runner checks them: list items, start values, the request for the
+// speech host, the messages and the pause flag.
 
 export const HOST_NAME = 'org.halvern.vocalyne';
-export const CAPTION = 'Vocalyne Toolbar';
-export const NO_TEXT = 'No text content found!';
-export const NO_DOCUMENT = 'No text content could be extracted!';
-export const MENU_TITLE = 'Read aloud with Vocalyne';
+
+/**
+ * The text `key` of the extension's catalogue (_locales) in the browser's
+ * language, with `substitutions` for its placeholders. The i18n API is the
+ * one browser API used here: Node's tests provide it from the same files.
+ */
+export function text(key, ...substitutions) {
+  const api = globalThis.browser ?? globalThis.chrome;
+  return api.i18n.getMessage(key, substitutions.map(String)) || key;
+}
 
 /** "Speak failed with with error code: %d!" for a speak result. */
 export function speakFailedMessage(code) {
-  return `Speak failed with with error code: ${code}!`;
+  return text('speakFailed', code);
 }
 
 /** The 501 items of a speed, volume or pitch list: the format with 0..500. */
@@ -67,10 +73,10 @@ export function speakRequest(id, text, selection, voices) {
  * browser does not let extensions into). Returns {message} or {text}.
  */
 export function pageTextOutcome(extraction) {
-  if (!extraction || !extraction.ok) return { message: NO_DOCUMENT };
-  const text = typeof extraction.text === 'string' ? extraction.text : '';
-  if (text.trim().length === 0) return { message: NO_TEXT };
-  return { text };
+  if (!extraction || !extraction.ok) return { message: text('noDocument') };
+  const pageText = typeof extraction.text === 'string' ? extraction.text : '';
+  if (pageText.trim().length === 0) return { message: text('noTextContent') };
+  return { text: pageText };
 }
 
 /** Pause/resume with the window's paused flag: what to ask the host, and the new flag. */

@@ -4,8 +4,7 @@
 // The mail toolbar's one connection to the speech host, shared by every
 // window; each window keeps its own list values and paused flag.
 import {
-  HOST_MISSING, HOST_NAME, bodyOf, htmlToText, initialState, pauseOrResume, readSelectedMail,
-  speakFailed,
+  HOST_NAME, bodyOf, htmlToText, initialState, pauseOrResume, readSelectedMail, speakFailed, text,
 } from './maillogic.js';
 import { HostChannel } from './hostchannel.js';
 
@@ -54,7 +53,7 @@ async function windowState(windowId) {
 
 async function handle(message) {
   const entry = await windowState(message.windowId);
-  if (!entry) return { message: HOST_MISSING };
+  if (!entry) return { message: text('hostMissing') };
   switch (message.command) {
     case 'state':
       return { state: entry.state };
@@ -66,7 +65,7 @@ async function handle(message) {
       if (mailRead.message) return mailRead;
       const { voice, speed, volume, pitch } = entry.state;
       const answer = await request({ type: 'speak', text: mailRead.text, voice, speed, volume, pitch });
-      if (!answer) return { message: HOST_MISSING };
+      if (!answer) return { message: text('hostMissing') };
       return answer.result === 0 ? { result: 0 } : { message: speakFailed(answer.result) };
     }
     case 'pause': {

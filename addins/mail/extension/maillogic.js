@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 //
-// The mail toolbar's rules, free of the mail program's APIs so that Node's
-// test runner checks them against a stand-in: the text of the selected mail,
-// the German messages, the list values and the pause flag.
+// The mail toolbar's rules, free of the mail program's APIs but the i18n one,
+// so that Node's test runner checks them against a stand-in: the text of the selected mail,
+// the messages, the list values and the pause flag.
 
 export const HOST_NAME = 'org.halvern.vocalyne';
-export const CAPTION = 'Vocalyne Mail Toolbar';
-export const NO_SELECTION_READ = 'Bitte wählen Sie eine e-mail aus die vorgelesen werden soll. Nachricht: # 0x002.';
-export const NO_FIRST_ITEM = 'Bitte wählen Sie eine e-mail aus die vorgelesen werden soll. Nachricht: # 0x001.';
-export const NOT_A_MAIL = 'E-mail Nachricht nicht erreichbar ist.';
-export const EMPTY_BODY = 'E-mail Nachricht leer ist oder nicht erreichbar ist.';
-export const HOST_MISSING = 'Der Vocalyne-Sprachdienst ist nicht erreichbar. Bitte führen Sie einmal "vocalyne-register-native-host" aus und starten Sie Thunderbird neu.';
 
-export const speakFailed = (code) => `Fehlercode: ${code}!`;
-export const invalidObject = (code) => `Ungültiges Objekt. Fehlercode: ${code}`;
+/**
+ * The text `key` of the add-on's catalogue (_locales) in the mail program's
+ * language, with `substitutions` for its placeholders. The i18n API is the
+ * one mail-program API used here: Node's tests provide it from the same files.
+ */
+export function text(key, ...substitutions) {
+  const api = globalThis.messenger ?? globalThis.browser ?? globalThis.chrome;
+  return api.i18n.getMessage(key, substitutions.map(String)) || key;
+}
 
-/** The 501 items of a list: "Geschw.: %d", "Lautst.: %d" or "Tonh.: %d" for 0..500. */
+export const speakFailed = (code) => text('speakFailed', code);
+export const invalidObject = (code) => text('invalidObject', code);
+
+/** The 501 items of a list: its format ("Geschw.: %d") for 0..500. */
 export function valueItems(format) {
   return Array.from({ length: 501 }, (_, value) => format.replace('%d', String(value)));
 }
@@ -119,19 +123,19 @@ export async function readSelectedMail(mail) {
   try {
     selected = await mail.selectedMessages();
   } catch (error) {
-    return { message: NO_SELECTION_READ };
+    return { message: text('noSelectionRead') };
   }
   const first = selected && selected[0];
-  if (!first) return { message: NO_FIRST_ITEM };
+  if (!first) return { message: text('noFirstItem') };
   let full;
   try {
     full = await mail.fullMessage(first.id);
   } catch (error) {
-    return { message: NOT_A_MAIL };
+    return { message: text('notAMail') };
   }
-  if (!full) return { message: NOT_A_MAIL };
+  if (!full) return { message: text('notAMail') };
   const body = await mail.bodyText(first, full);
-  if (!body || !body.trim()) return { message: EMPTY_BODY };
+  if (!body || !body.trim()) return { message: text('emptyBody') };
   const header = (name) => (full.headers && full.headers[name] && full.headers[name][0]) || '';
   return {
     text: mailText({

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
-import { valueItems } from './maillogic.js';
+import { localizePage } from './localize.js';
+import { text, valueItems } from './maillogic.js';
 
-const formats = { speed: 'Geschw.: %d', volume: 'Lautst.: %d', pitch: 'Tonh.: %d' };
+localizePage(document, text);
+const formats = { speed: text('speedItem', '%d'), volume: text('volumeItem', '%d'), pitch: text('pitchItem', '%d') };
 let windowId = null;
 
-function showMessage(text) {
-  document.getElementById('message-text').textContent = text;
+function showMessage(message) {
+  document.getElementById('message-text').textContent = message;
   document.getElementById('message').hidden = false;
 }
 

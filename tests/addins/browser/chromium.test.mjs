@@ -57,11 +57,11 @@ before(async () => {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
     args: [
-      `--disable-extensions-except=${extension}`, `--load-extension=${extension}`,
+      `--disable-extensions-except=${extension}`, `--load-extension=${extension}`, '--lang=en-US',
       '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
     ],
-    env: { ...process.env, HOME: home, VOCALYNE_AUDIO_OUTPUT: 'null' },
+    env: { ...process.env, HOME: home, LANGUAGE: 'en', VOCALYNE_AUDIO_OUTPUT: 'null' },
   });
   worker = context.serviceWorkers().find((w) => w.url().includes(extensionId)) ||
     await context.waitForEvent('serviceworker', { timeout: 30000 });
@@ -181,11 +181,14 @@ test('the toolbar page shows its lists and a stop in another window ends the rea
     speed: document.getElementById('speed').selectedOptions[0].text,
     volume: document.getElementById('volume').selectedOptions[0].text,
     pitch: document.getElementById('pitch').selectedOptions[0].text,
+    texts: [document.documentElement.lang, document.title, document.getElementById('speak').title,
+      document.getElementById('stop').getAttribute('aria-label')],
   }));
   assert.ok(lists.voices > 10);
   assert.equal(lists.voice, 0);
   assert.equal(lists.speeds, 501);
   assert.deepEqual([lists.speed, lists.volume, lists.pitch], ['Speed: 100', 'Volume: 100', 'Pitch: 100']);
+  assert.deepEqual(lists.texts, ['en', 'Vocalyne Toolbar', 'Speak', 'Stop']);
 
   await toolbar.click('#speak');
   assert.ok(await waitFor(async () => (await seen(page)).length >= 2), 'reading started from the toolbar');

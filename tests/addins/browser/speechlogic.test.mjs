@@ -3,9 +3,11 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  NO_DOCUMENT, NO_TEXT, initialSelection, pageTextOutcome, pauseOrResume,
-  speakFailedMessage, speakRequest, valueItems,
+  initialSelection, pageTextOutcome, pauseOrResume, speakFailedMessage, speakRequest, text, valueItems,
 } from '../../../addins/browser/extension/speechlogic.js';
+import { extensions, useLocale } from '../common/catalogue.mjs';
+
+useLocale(extensions.browser, 'en');
 
 const voices = ['espeak-ng English (America)', 'espeak-ng German', 'espeak-ng French (France)'];
 
@@ -33,14 +35,26 @@ test('a missing voice selection speaks with the first voice', () => {
   assert.equal(speakRequest(5, 'x', { voiceIndex: 2, speed: 0, volume: 0, pitch: 0 }, voices).voice, voices[2]);
 });
 
-test('the three messages come for their cases', () => {
-  assert.deepEqual(pageTextOutcome(null), { message: NO_DOCUMENT });
-  assert.deepEqual(pageTextOutcome({ ok: false }), { message: NO_DOCUMENT });
-  assert.deepEqual(pageTextOutcome({ ok: true, text: ' \n\t ' }), { message: NO_TEXT });
+test('the three messages come for their cases, in English and in German', () => {
+  const cases = () => [pageTextOutcome(null), pageTextOutcome({ ok: false }), pageTextOutcome({ ok: true, text: ' \n\t ' }),
+    speakFailedMessage(11)];
+  assert.deepEqual(cases(), [
+    { message: 'No text content could be extracted!' }, { message: 'No text content could be extracted!' },
+    { message: 'No text content found!' }, 'Speak failed with with error code: 11!',
+  ]);
   assert.deepEqual(pageTextOutcome({ ok: true, text: 'Read me' }), { text: 'Read me' });
-  assert.equal(NO_TEXT, 'No text content found!');
-  assert.equal(NO_DOCUMENT, 'No text content could be extracted!');
-  assert.equal(speakFailedMessage(11), 'Speak failed with with error code: 11!');
+  assert.equal(valueItems(text('speedItem', '%d'))[150], 'Speed: 150');
+
+  useLocale(extensions.browser, 'de');
+  try {
+    assert.deepEqual(cases(), [
+      { message: 'Es konnte kein Textinhalt ermittelt werden!' }, { message: 'Es konnte kein Textinhalt ermittelt werden!' },
+      { message: 'Kein Textinhalt gefunden!' }, 'Vorlesen fehlgeschlagen. Fehlercode: 11!',
+    ]);
+    assert.equal(valueItems(text('volumeItem', '%d'))[80], 'Lautst.: 80');
+  } finally {
+    useLocale(extensions.browser, 'en');
+  }
 });
 
 test('pause and resume follow the paused flag', () => {

@@ -8,6 +8,9 @@ import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { join } from 'node:path';
 import { mailText, speakFailed } from '../../../addins/mail/extension/maillogic.js';
+import { extensions, useLocale } from '../common/catalogue.mjs';
+
+useLocale(extensions.mail, 'de');
 
 function startHost() {
   const host = spawn(join(process.env.VOCALYNE_BIN_DIR, 'vocalyne-speech-host'), [], {

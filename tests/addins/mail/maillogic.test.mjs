@@ -3,9 +3,12 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  EMPTY_BODY, NOT_A_MAIL, NO_FIRST_ITEM, NO_SELECTION_READ, bodyOf, displayName, htmlToText,
-  initialState, invalidObject, pauseOrResume, readSelectedMail, speakFailed, valueItems,
+  bodyOf, displayName, htmlToText, initialState, invalidObject, pauseOrResume, readSelectedMail,
+  speakFailed, text, valueItems,
 } from '../../../addins/mail/extension/maillogic.js';
+import { extensions, useLocale } from '../common/catalogue.mjs';
+
+useLocale(extensions.mail, 'de');
 
 // A stand-in for the mail program: selected messages and their full structure.
 function mailbox({ selected, full, fail }) {
@@ -33,15 +36,37 @@ test('the text is sender, subject and body, each with its stop', async () => {
   assert.deepEqual(noSubject, { text: 'Shop Team. Ihre Bestellung ist unterwegs.' });
 });
 
-test('every case of the selection gives its German message', async () => {
-  assert.deepEqual(await readSelectedMail(mailbox({ fail: 'selection' })), { message: NO_SELECTION_READ });
-  assert.deepEqual(await readSelectedMail(mailbox({ selected: [] })), { message: NO_FIRST_ITEM });
-  assert.deepEqual(await readSelectedMail(mailbox({ selected: [{ id: 3 }], fail: 'full' })), { message: NOT_A_MAIL });
-  assert.deepEqual(await readSelectedMail(mailbox({ selected: [{ id: 4, author: 'a <a@b>', subject: 's' }], full: { 4: plainMail('  \n ') } })),
-    { message: EMPTY_BODY });
-  assert.equal(NO_FIRST_ITEM, 'Bitte wählen Sie eine e-mail aus die vorgelesen werden soll. Nachricht: # 0x001.');
+test('every case of the selection gives its message, in German and in English', async () => {
+  const cases = async () => [
+    await readSelectedMail(mailbox({ fail: 'selection' })),
+    await readSelectedMail(mailbox({ selected: [] })),
+    await readSelectedMail(mailbox({ selected: [{ id: 3 }], fail: 'full' })),
+    await readSelectedMail(mailbox({ selected: [{ id: 4, author: 'a <a@b>', subject: 's' }], full: { 4: plainMail('  \n ') } })),
+  ];
+  assert.deepEqual(await cases(), [
+    { message: 'Bitte wählen Sie eine e-mail aus die vorgelesen werden soll. Nachricht: # 0x002.' },
+    { message: 'Bitte wählen Sie eine e-mail aus die vorgelesen werden soll. Nachricht: # 0x001.' },
+    { message: 'E-mail Nachricht nicht erreichbar ist.' },
+    { message: 'E-mail Nachricht leer ist oder nicht erreichbar ist.' },
+  ]);
   assert.equal(speakFailed(11), 'Fehlercode: 11!');
   assert.equal(invalidObject(-5), 'Ungültiges Objekt. Fehlercode: -5');
+  assert.equal(valueItems(text('speedItem', '%d'))[150], 'Geschw.: 150');
+  assert.equal(valueItems(text('pitchItem', '%d'))[500], 'Tonh.: 500');
+
+  useLocale(extensions.mail, 'en');
+  try {
+    assert.deepEqual(await cases(), [
+      { message: 'Please select an e-mail to be read aloud. Message: # 0x002.' },
+      { message: 'Please select an e-mail to be read aloud. Message: # 0x001.' },
+      { message: 'The e-mail message cannot be reached.' },
+      { message: 'The e-mail message is empty or cannot be reached.' },
+    ]);
+    assert.equal(speakFailed(11), 'Error code: 11!');
+    assert.equal(valueItems(text('volumeItem', '%d'))[0], 'Volume: 0');
+  } finally {
+    useLocale(extensions.mail, 'de');
+  }
 });
 
 test('HTML-only mails are read as their text, not their markup', () => {
