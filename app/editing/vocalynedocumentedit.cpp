@@ -8,6 +8,7 @@
 #include "vocalynemanagertables.h"
 #include "vocalynemessageservice.h"
 #include "vocalynesettingskeys.h"
+#include "vocalynesoftbreaks.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -35,6 +36,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <limits>
 
 using namespace VocalyneEntityRanges;
@@ -45,6 +47,11 @@ namespace {
 // The tables are shared by all tabs, so an editor may only update single rows
 // when it wrote the whole table itself.
 const char RowsOwnerProperty[] = "vocalyneRowsOwner";
+
+// The property on an editor's text document that names the editor, for code
+// that edits the document through a cursor and must tell the editor how
+// positions move (a replacement that keeps entities on their text).
+const char EditorProperty[] = "vocalyneDocumentEdit";
 
 // How long moved table rows may show their old numbers while typing goes on.
 constexpr int TableRepaintDelayMs = 100;
@@ -93,12 +100,6 @@ const QTextCharFormat &elementFormat(bool enabled)
     return enabled ? on : off;
 }
 
-template <typename List> void removeIndexes(List &list, const QList<int> &ascending)
-{
-    for (auto it = ascending.crbegin(); it != ascending.crend(); ++it)
-        list.removeAt(*it);
-}
-
 template <typename Entities>
 void selectCoveringRow(QTableWidget *table, const Entities &entities, quint32 position)
 {
@@ -130,6 +131,8 @@ VocalyneDocumentEdit::VocalyneDocumentEdit(QWidget *parent, VocalyneMainWindowIn
     setObjectName(QStringLiteral("VocalyneDocumentEdit"));
     setOwner(this);
     m_cursor = QTextCursor(document());
+    document()->setProperty(EditorProperty, QVariant::fromValue<QObject *>(this));
+    m_tracker.reset(document());
 
     applyFontFromSettings();
     setAcceptDrops(true);
@@ -159,6 +162,8 @@ VocalyneDocumentEdit::VocalyneDocumentEdit(QWidget *parent, VocalyneMainWindowIn
     createActions();
     createContextMenu();
     connectSignals();
+    // After the editor's own handlers: a cut it makes is a change of its own.
+    m_softBreaks = new VocalyneSoftBreaks(document(), this);
     m_constructing = false;
     setFocus();
 }
@@ -324,14 +329,21 @@ void VocalyneDocumentEdit::showDocumentMessage(MessageKind kind, const QString &
 
 QString VocalyneDocumentEdit::documentText() const
 {
-    return toPlainText();
+    return VocalyneSoftBreaks::plainText(document());
 }
 
 int VocalyneDocumentEdit::findNextBlankFromCursor()
 {
-    if (!find(QStringLiteral(" ")))
+    // A soft break of a long paragraph is a blank too. The blank found is
+    // selected, as a search would.
+    QTextCursor cursor = textCursor();
+    const int blank = VocalyneSoftBreaks::nextBlank(document(), cursor.selectionEnd());
+    if (blank < 0)
         return -1;
-    return textCursor().selectionStart();
+    cursor.setPosition(blank);
+    cursor.setPosition(blank + 1, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    return blank;
 }
 
 void VocalyneDocumentEdit::markModifiedAndRefresh()
@@ -342,14 +354,12 @@ void VocalyneDocumentEdit::markModifiedAndRefresh()
 
 // ---- Highlights and positions -----------------------------------------------
 
-QTextCursor VocalyneDocumentEdit::spanCursor(quint32 from, quint32 to) const
+VocalyneDocumentEdit *VocalyneDocumentEdit::editorOf(const QTextDocument *document)
 {
-    // Positions from a file may lie beyond the text; the cursor must not.
-    const quint32 last = quint32(std::max(0, document()->characterCount() - 1));
-    QTextCursor cursor(document());
-    cursor.setPosition(int(std::min(from, last)));
-    cursor.setPosition(int(std::min(to, last)), QTextCursor::KeepAnchor);
-    return cursor;
+    if (!document)
+        return nullptr;
+    return qobject_cast<VocalyneDocumentEdit *>(
+        document->property(EditorProperty).value<QObject *>());
 }
 
 bool VocalyneDocumentEdit::isCurrentEditor() const
@@ -357,44 +367,33 @@ bool VocalyneDocumentEdit::isCurrentEditor() const
     return !m_mainWindow || m_mainWindow->currentDocumentEdit() == this;
 }
 
+bool VocalyneDocumentEdit::highlightsCurrent() const
+{
+    return m_highlightBookmarks == m_bookmarks.size() &&
+           m_highlightSections == m_sections.size() && m_highlightElements == m_elements.size();
+}
+
 void VocalyneDocumentEdit::refreshHighlights()
 {
-    QList<QTextEdit::ExtraSelection> highlights;
-    highlights.reserve(m_bookmarks.size() + m_sections.size() + m_elements.size());
-    {
-        // A cursor placed inside an edit block does not measure its x
-        // position, which would lay out and shape every paragraph holding an
-        // entity. The block edits nothing, so the document's signals (a
-        // spurious contentsChanged among them) are held back.
-        const QSignalBlocker blocker(document());
-        QTextCursor block(document());
-        block.beginEditBlock();
-        for (const QVT2SBookmark &bookmark : std::as_const(m_bookmarks))
-            highlights.append(
-                {spanCursor(bookmark.fromChar, bookmark.toChar), bookmarkFormat(bookmark.enabled)});
-        for (const QVT2SSection &section : std::as_const(m_sections))
-            highlights.append(
-                {spanCursor(section.fromChar, section.toChar), sectionFormat(section.enabled)});
-        for (const QVT2SElement &element : std::as_const(m_elements))
-            highlights.append({spanCursor(element.afterChar, element.afterChar + 1),
-                               elementFormat(element.enabled)});
-        block.endEditBlock();
-    }
-    m_highlights = highlights;
     m_highlightBookmarks = int(m_bookmarks.size());
     m_highlightSections = int(m_sections.size());
     m_highlightElements = int(m_elements.size());
     m_bookmarksOrdered = rangesOrdered(m_bookmarks);
     m_sectionsOrdered = rangesOrdered(m_sections);
     m_elementsOrdered = elementsOrdered(m_elements);
-    // List values beyond the text were clamped in the cursors: read all of
-    // them back on the next edit.
-    m_dirtyFrom = 0;
-    m_shownHighlights = {-1}; // new cursors: hand them over whatever is shown
+    // List values may lie beyond the text; the next change puts them at its
+    // end first, as it moves them.
+    m_clampPending = true;
+    m_adoptLists = false;
+    m_bookmarkRowsGone = m_sectionRowsGone = m_elementsGone = false;
+    m_movedBookmarkRows[0] = m_movedBookmarkRows[1] = -1;
+    m_movedSectionRows[0] = m_movedSectionRows[1] = -1;
+    m_shownHighlights = {-1}; // a new set: repaint whatever is shown
     showVisibleHighlights(true);
     // During an edit the layout may not have settled yet: the next paint
     // looks again (and changes nothing when the same entities are shown).
     m_shownFirst = -1;
+    viewport()->update();
 
     if (!isCurrentEditor())
         return;
@@ -406,111 +405,81 @@ void VocalyneDocumentEdit::refreshHighlights()
     }
 }
 
-void VocalyneDocumentEdit::releaseHighlights()
+void VocalyneDocumentEdit::noteContentsChange(int from, int charsRemoved, int charsAdded)
 {
-    // With no highlight counted, nothing is shown and the next sync rebuilds
-    // them from the lists instead of reading positions back.
-    m_highlights.clear();
-    m_highlightBookmarks = 0;
-    m_highlightSections = 0;
-    m_highlightElements = 0;
-    m_shownHighlights.clear();
-    m_shownFirst = -1;
-    viewport()->update();
-}
-
-void VocalyneDocumentEdit::noteContentsChange(int from, int, int)
-{
-    m_dirtyFrom = std::min(m_dirtyFrom, std::max(0, from));
-}
-
-void VocalyneDocumentEdit::syncPositionsFrom(int from)
-{
-    // Lists changed behind the highlights' back (a file was read, records
-    // removed by index): the highlights no longer belong to the entities with
-    // the same index, so rebuild from the lists instead of reading back.
-    if (m_highlightBookmarks != m_bookmarks.size() || m_highlightSections != m_sections.size() ||
-        m_highlightElements != m_elements.size() ||
-        m_highlights.size() != m_highlightBookmarks + m_highlightSections + m_highlightElements) {
-        refreshHighlights();
+    const VocalynePositionTracker::Change change =
+        m_tracker.follow(document(), from, charsRemoved, charsAdded);
+    if (m_keepPositions) {
+        // The caller moved the entities itself.
+        m_keepPositions = false;
+        m_adoptLists = true;
         return;
     }
-
-    // Entities wholly before the edit kept their positions; on a keystroke
-    // near the end of a long document almost nothing is read back.
-    const quint32 start = quint32(std::max(0, from));
-    const int nB = m_highlightBookmarks;
-    const int nS = m_highlightSections;
-    const int nE = m_highlightElements;
-    QList<int> goneBookmarks, goneSections, goneElements;
-    // First and last rows whose positions moved.
-    int bookmarkRows[2] = {-1, -1};
-    int sectionRows[2] = {-1, -1};
-    auto moved = [](int(&rows)[2], int row) {
-        if (rows[0] < 0)
-            rows[0] = row;
-        rows[1] = row;
-    };
-    auto span = [this](int i) {
-        const QTextCursor &cursor = m_highlights.at(i).cursor;
-        return std::pair<quint32, quint32>(quint32(cursor.anchor()), quint32(cursor.position()));
-    };
-    for (int i = firstTouchedRange(m_bookmarks, m_bookmarksOrdered, start); i < nB; ++i) {
-        const auto [anchor, position] = span(i);
-        if (anchor == position) {
-            goneBookmarks.append(i);
-            continue;
-        }
-        QVT2SBookmark &bookmark = m_bookmarks[i];
-        if (bookmark.fromChar != anchor || bookmark.toChar != position) {
-            bookmark.fromChar = anchor;
-            bookmark.toChar = position;
-            moved(bookmarkRows, i);
-        }
+    // Lists changed behind the highlights' back (a file was read, records
+    // removed by index) belong to the text as it is now: take them as they
+    // are, once the change is laid out.
+    if (m_adoptLists || !highlightsCurrent()) {
+        m_adoptLists = true;
+        return;
     }
-    for (int i = firstTouchedRange(m_sections, m_sectionsOrdered, start); i < nS; ++i) {
-        const auto [anchor, position] = span(nB + i);
-        if (anchor == position) {
-            goneSections.append(i);
-            continue;
-        }
-        QVT2SSection &section = m_sections[i];
-        if (section.fromChar != anchor || section.toChar != position) {
-            section.fromChar = anchor;
-            section.toChar = position;
-            moved(sectionRows, i);
-        }
-    }
-    for (int i = firstTouchedElement(m_elements, m_elementsOrdered, start); i < nE; ++i) {
-        const auto [anchor, position] = span(nB + nS + i);
-        if (anchor == position)
-            goneElements.append(i);
-        else if (m_elements.at(i).afterChar != anchor)
-            m_elements[i].afterChar = anchor;
+    if (change.isEmpty())
+        return;
+    if (m_clampPending) {
+        m_clampPending = false;
+        const int lengthBefore = document()->characterCount() - charsAdded + charsRemoved;
+        VocalynePositionTracker::clamp(m_bookmarks, m_sections, m_elements,
+                                       quint32(std::max(0, lengthBefore - 1)));
     }
 
-    if (!goneBookmarks.isEmpty() || !goneSections.isEmpty() || !goneElements.isEmpty()) {
-        // The other highlights keep their cursors: dropping the gone entries
-        // from both sides keeps entry i with entity i, without rebuilding
-        // tens of thousands of cursors for one deleted character.
-        QList<int> goneHighlights = goneBookmarks;
-        for (int i : std::as_const(goneSections))
-            goneHighlights.append(nB + i);
-        for (int i : std::as_const(goneElements))
-            goneHighlights.append(nB + nS + i);
-        removeIndexes(m_highlights, goneHighlights);
-        removeIndexes(m_bookmarks, goneBookmarks);
-        removeIndexes(m_sections, goneSections);
-        removeIndexes(m_elements, goneElements);
+    // Only the entities from the change on are looked at: a keystroke costs
+    // a few operations per entity behind it and nothing per entity before.
+    const auto bookmarks =
+        VocalynePositionTracker::moveRanges(m_bookmarks, m_bookmarksOrdered, change);
+    const auto sections =
+        VocalynePositionTracker::moveRanges(m_sections, m_sectionsOrdered, change);
+    const auto elements =
+        VocalynePositionTracker::moveElements(m_elements, m_elementsOrdered, change);
+    auto merge = [](int(&rows)[2], const VocalynePositionTracker::Moved &moved) {
+        if (moved.first < 0)
+            return;
+        rows[0] = rows[0] < 0 ? moved.first : std::min(rows[0], moved.first);
+        rows[1] = std::max(rows[1], moved.last);
+    };
+    merge(m_movedBookmarkRows, bookmarks);
+    merge(m_movedSectionRows, sections);
+    if (!bookmarks.gone.isEmpty() || !sections.gone.isEmpty() || !elements.gone.isEmpty()) {
+        VocalynePositionTracker::removeIndexes(m_bookmarks, bookmarks.gone);
+        VocalynePositionTracker::removeIndexes(m_sections, sections.gone);
+        VocalynePositionTracker::removeIndexes(m_elements, elements.gone);
         m_highlightBookmarks = int(m_bookmarks.size());
         m_highlightSections = int(m_sections.size());
         m_highlightElements = int(m_elements.size());
+        m_bookmarkRowsGone = m_bookmarkRowsGone || !bookmarks.gone.isEmpty();
+        m_sectionRowsGone = m_sectionRowsGone || !sections.gone.isEmpty();
+        m_elementsGone = true;
+    }
+}
+
+void VocalyneDocumentEdit::finishEntityChanges()
+{
+    if (m_adoptLists) {
+        refreshHighlights();
+        return;
+    }
+    const bool bookmarksGone = m_bookmarkRowsGone;
+    const bool sectionsGone = m_sectionRowsGone;
+    if (bookmarksGone || sectionsGone || m_elementsGone) {
+        m_bookmarkRowsGone = m_sectionRowsGone = m_elementsGone = false;
         m_shownHighlights = {-1};
         showVisibleHighlights(true);
     }
     // Entities may have moved into or out of the visible text; the next
     // paint, with the layout settled, looks again.
     m_shownFirst = -1;
+    int bookmarkRows[2] = {m_movedBookmarkRows[0], m_movedBookmarkRows[1]};
+    int sectionRows[2] = {m_movedSectionRows[0], m_movedSectionRows[1]};
+    m_movedBookmarkRows[0] = m_movedBookmarkRows[1] = -1;
+    m_movedSectionRows[0] = m_movedSectionRows[1] = -1;
 
     if (!isCurrentEditor())
         return;
@@ -527,13 +496,13 @@ void VocalyneDocumentEdit::syncPositionsFrom(int from)
         pending[1] = std::max(pending[1], rows[1]);
     };
     // A table that lost rows is filled again (rows below moved up).
-    if (goneBookmarks.isEmpty() && ownsRows(m_bookmarkTable, m_bookmarks.size())) {
+    if (!bookmarksGone && ownsRows(m_bookmarkTable, m_bookmarks.size())) {
         merge(m_pendingBookmarkRows, bookmarkRows);
     } else if (m_bookmarkTable) {
         VocalyneManagerTables::fillBookmarks(m_bookmarkTable, m_bookmarks, m_positionSource);
         m_bookmarkTable->setProperty(RowsOwnerProperty, m_serial);
     }
-    if (goneSections.isEmpty() && ownsRows(m_sectionTable, m_sections.size())) {
+    if (!sectionsGone && ownsRows(m_sectionTable, m_sections.size())) {
         merge(m_pendingSectionRows, sectionRows);
     } else if (m_sectionTable) {
         VocalyneManagerTables::fillSections(m_sectionTable, m_sections, m_positionSource);
@@ -542,6 +511,54 @@ void VocalyneDocumentEdit::syncPositionsFrom(int from)
     if ((m_pendingBookmarkRows[0] >= 0 || m_pendingSectionRows[0] >= 0) &&
         !m_tableRepaintTimer->isActive())
         m_tableRepaintTimer->start();
+}
+
+bool VocalyneDocumentEdit::highlightAt(int index, int &start, int &end,
+                                       const QTextCharFormat *&format) const
+{
+    if (index < 0 || !highlightsCurrent())
+        return false;
+    const int nB = m_highlightBookmarks;
+    const int nS = m_highlightSections;
+    if (index < nB) {
+        const QVT2SBookmark &bookmark = m_bookmarks.at(index);
+        start = int(std::min<quint32>(bookmark.fromChar, INT_MAX));
+        end = int(std::min<quint32>(bookmark.toChar, INT_MAX));
+        format = &bookmarkFormat(bookmark.enabled);
+        return true;
+    }
+    if (index < nB + nS) {
+        const QVT2SSection &section = m_sections.at(index - nB);
+        start = int(std::min<quint32>(section.fromChar, INT_MAX));
+        end = int(std::min<quint32>(section.toChar, INT_MAX));
+        format = &sectionFormat(section.enabled);
+        return true;
+    }
+    if (index < nB + nS + m_highlightElements) {
+        const QVT2SElement &element = m_elements.at(index - nB - nS);
+        start = int(std::min<quint32>(element.afterChar, INT_MAX - 1));
+        end = start + 1;
+        format = &elementFormat(element.enabled);
+        return true;
+    }
+    return false;
+}
+
+QList<VocalyneDocumentEdit::EntityHighlight> VocalyneDocumentEdit::entityHighlights() const
+{
+    QList<EntityHighlight> highlights;
+    if (!highlightsCurrent())
+        return highlights;
+    const int count = m_highlightBookmarks + m_highlightSections + m_highlightElements;
+    highlights.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        int start = 0;
+        int end = 0;
+        const QTextCharFormat *format = nullptr;
+        if (highlightAt(i, start, end, format))
+            highlights.append({start, end, *format});
+    }
+    return highlights;
 }
 
 void VocalyneDocumentEdit::visibleTextRange(int &first, int &last)
@@ -605,7 +622,7 @@ void VocalyneDocumentEdit::visibleTextRange(int &first, int &last)
 
 void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
 {
-    if (!isVisible()) {
+    if (!isVisible() || !highlightsCurrent()) {
         // Nothing is on screen; the first paint hands the highlights over.
         // (Measuring all of them now would lay out the whole text.)
         m_shownFirst = -1;
@@ -657,7 +674,7 @@ void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
         if (quint64(element.afterChar) + 1 >= low)
             shown.append(nB + nS + i);
     }
-    // The highlights are painted from their cursors at every paint, so moved
+    // The highlights are painted from the lists at every paint, so moved
     // entities are drawn in their new place with the text the edit
     // repaints; only a different set needs a repaint of its own. (Sizes
     // first: two empty lists have no data to compare.)
@@ -669,13 +686,17 @@ void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
     viewport()->update();
 }
 
-QList<QTextEdit::ExtraSelection> VocalyneDocumentEdit::shownHighlights() const
+QList<VocalyneDocumentEdit::EntityHighlight> VocalyneDocumentEdit::shownHighlights() const
 {
-    QList<QTextEdit::ExtraSelection> shown;
+    QList<EntityHighlight> shown;
     shown.reserve(m_shownHighlights.size());
-    for (int index : m_shownHighlights)
-        if (index >= 0 && index < m_highlights.size())
-            shown.append(m_highlights.at(index));
+    for (int index : m_shownHighlights) {
+        int start = 0;
+        int end = 0;
+        const QTextCharFormat *format = nullptr;
+        if (highlightAt(index, start, end, format))
+            shown.append({start, end, *format});
+    }
     return shown;
 }
 
@@ -736,10 +757,12 @@ void VocalyneDocumentEdit::paintEntityHighlights(QPainter &painter, bool underli
     const qreal amplitude = std::max(1.0, metrics.lineWidth());
     const qreal underlineY = std::max(1.0, metrics.underlinePos());
     for (int index : m_shownHighlights) {
-        if (index < 0 || index >= m_highlights.size())
+        int start = 0;
+        int end = 0;
+        const QTextCharFormat *entityFormat = nullptr;
+        if (!highlightAt(index, start, end, entityFormat))
             continue;
-        const QTextEdit::ExtraSelection &highlight = m_highlights.at(index);
-        const QTextCharFormat &format = highlight.format;
+        const QTextCharFormat &format = *entityFormat;
         const bool wavy = format.underlineStyle() == QTextCharFormat::WaveUnderline;
         if (wavy != underlines)
             continue;
@@ -747,7 +770,7 @@ void VocalyneDocumentEdit::paintEntityHighlights(QPainter &painter, bool underli
         if (!wavy && background.style() == Qt::NoBrush)
             continue;
         const QColor color = format.underlineColor();
-        forEachLineSegment(highlight.cursor.selectionStart(), highlight.cursor.selectionEnd(),
+        forEachLineSegment(std::min(start, end), std::max(start, end),
                            [&](const QRectF &rect, qreal baseline) {
                                if (!wavy) {
                                    painter.fillRect(rect, background);
@@ -913,10 +936,12 @@ void VocalyneDocumentEdit::onModificationChanged(bool modified)
 void VocalyneDocumentEdit::documentWasModified()
 {
     setModifiedState(document()->isModified());
-    // Without a recorded change (none reported) everything is read back.
-    const int from = m_dirtyFrom == std::numeric_limits<int>::max() ? 0 : m_dirtyFrom;
-    m_dirtyFrom = std::numeric_limits<int>::max();
-    syncPositionsFrom(from);
+    // A replacement that moved the entities itself may have changed nothing.
+    if (m_keepPositions) {
+        m_keepPositions = false;
+        m_adoptLists = true;
+    }
+    finishEntityChanges();
 }
 
 void VocalyneDocumentEdit::onCursorPositionChanged()
@@ -1047,6 +1072,18 @@ void VocalyneDocumentEdit::dropEvent(QDropEvent *event)
             m_mainWindow->openDocumentFile(path);
     }
     event->acceptProposedAction();
+}
+
+QMimeData *VocalyneDocumentEdit::createMimeDataFromSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    if (!VocalyneSoftBreaks::containsSoftBreak(document(), cursor.selectionStart(),
+                                               cursor.selectionEnd()))
+        return QTextEdit::createMimeDataFromSelection();
+    // The widget's own data would offer the soft breaks as paragraph ends.
+    auto *data = new QMimeData;
+    data->setText(VocalyneSoftBreaks::selectedText(cursor));
+    return data;
 }
 
 // ---- Zoom -------------------------------------------------------------------

@@ -6,10 +6,12 @@
 #include "qvt2sdocumentowner.h"
 #include "speechtext.h"
 #include "vocalynemanagertables.h"
+#include "vocalynepositiontracker.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -21,6 +23,7 @@ class QMenu;
 class QTableWidget;
 class QTimer;
 class VocalyneMainWindowInterface;
+class VocalyneSoftBreaks;
 
 /// The editor of one document tab and, at the same time, that tab's speech
 /// document. It marks every entity in the text (highlights: all bookmarks,
@@ -29,8 +32,10 @@ class VocalyneMainWindowInterface;
 /// manager tables while it is the current editor, and tracks the modified
 /// state in its tab title.
 ///
-/// Each entity has a highlight whose text cursor follows the edits; those
-/// cursors are the source of truth for positions after an edit. The editor
+/// The entity lists are the source of truth for positions: every change of
+/// the text moves the entities behind it at once, as plain numbers (see
+/// VocalynePositionTracker), never through a text cursor per entity, whose
+/// number the document would make every later edit pay for. The editor
 /// paints the highlights of the entities on screen itself rather than
 /// handing them to the widget as extra selections: the widget tests every
 /// extra selection against every block, and draws every line of a paragraph
@@ -65,24 +70,28 @@ public:
     // QVT2SDocumentOwner
     void showDocumentMessage(MessageKind kind, const QString &title, const QString &text) override;
     QString documentText() const override;
+    /// The same as documentText(): the text with a space for every soft
+    /// break of a long paragraph (see VocalyneSoftBreaks), as saved, spoken,
+    /// exported and checked. It hides QTextEdit::toPlainText(), which would
+    /// give those as line ends.
+    QString toPlainText() const { return documentText(); }
     int findNextBlankFromCursor() override;
     /// setModifiedState(true) followed by refreshHighlights().
     void markModifiedAndRefresh() override;
 
-    /// Rebuilds every highlight from the three lists and, when this is the
-    /// current editor, refills both manager tables.
+    /// Takes the three lists as they are (after they were changed directly)
+    /// for the highlights and, when this is the current editor, refills both
+    /// manager tables. Positions beyond the text are put at its end by the
+    /// next change of the text.
     void refreshHighlights();
-    /// Frees every entity's highlight until the next refreshHighlights()
-    /// (which any edit also triggers). Each highlight costs time on every
-    /// change of the text, so an operation that changes the text in
-    /// thousands of places frees them first, keeps the three lists right
-    /// itself and then rebuilds them once.
-    void releaseHighlights();
-    /// Reads the entity positions back from the highlights. Entities whose
-    /// characters were all deleted are removed with their highlights (the
-    /// others keep theirs, index for index) and a table that lost rows is
-    /// filled again; moved rows are repainted.
-    void syncPositions() { syncPositionsFrom(0); }
+    /// The next change of the text moves no entity: the caller moves them
+    /// itself, knowing where each position goes (a replacement of many
+    /// matches, or its undo and redo). After that change the editor takes
+    /// the lists as refreshHighlights() does.
+    void keepPositionsThroughNextChange() { m_keepPositions = true; }
+
+    /// The editor whose text document is document (null for any other).
+    static VocalyneDocumentEdit *editorOf(const QTextDocument *document);
 
     /// Sets the text document's modified flag and the "*" at the end of the
     /// tab title; a non-empty title replaces the tab text first. Index -1 is
@@ -90,13 +99,22 @@ public:
     /// is in no tab, so another document's title never gets the mark).
     void setModifiedState(bool modified, const QString &title = QString(), int index = -1);
 
+    /// One entity's highlight: its span as stored (from may exceed to in a
+    /// damaged file; an element spans its one character) and its format.
+    struct EntityHighlight
+    {
+        int from = 0;
+        int to = 0;
+        QTextCharFormat format;
+    };
     /// Every entity's highlight: all bookmarks, then all sections, then all
-    /// elements, in list order. The editor paints them itself (backgrounds
-    /// under the text, wavy underlines over it); extraSelections() holds
-    /// only the spoken word.
-    const QList<QTextEdit::ExtraSelection> &entityHighlights() const { return m_highlights; }
+    /// elements, in list order (empty while the lists were changed without
+    /// a refreshHighlights() yet). The editor paints them itself
+    /// (backgrounds under the text, wavy underlines over it);
+    /// extraSelections() holds only the spoken word.
+    QList<EntityHighlight> entityHighlights() const;
     /// The highlights of the entities on screen, as last painted.
-    QList<QTextEdit::ExtraSelection> shownHighlights() const;
+    QList<EntityHighlight> shownHighlights() const;
 
     /// The tooltip text for a point in viewport coordinates (empty: none).
     QString toolTipTextAt(const QPoint &viewportPos) const;
@@ -172,14 +190,20 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    /// Copy, cut and drag: a soft break of a long paragraph is a space.
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     void noteContentsChange(int from, int charsRemoved, int charsAdded);
+    /// Tables and shown highlights after entities moved or went.
+    void finishEntityChanges();
+    /// Whether the lists are those the highlights were made for.
+    bool highlightsCurrent() const;
+    /// The span and format of highlight index (bookmarks, sections, elements).
+    bool highlightAt(int index, int &start, int &end, const QTextCharFormat *&format) const;
     void repaintMovedRows();
     void onModificationChanged(bool modified);
     void markTabTitle(int tab, bool modified);
-    /// syncPositions() for an edit that left every position below from alone.
-    void syncPositionsFrom(int from);
     void applyFontFromSettings();
     void createActions();
     void createContextMenu();
@@ -187,7 +211,6 @@ private:
     bool isCurrentEditor() const;
     int ownTabIndex() const;
     void valueChanged();
-    QTextCursor spanCursor(quint32 from, quint32 to) const;
     void tellClipboardWatchIfSelection();
     /// Hands the widget the highlights of the entities in the visible text.
     /// Without positionsMoved nothing is done while the visible text range
@@ -224,11 +247,13 @@ private:
     SpeechText m_speechText;
     qint32 m_speakPitch = 100;
     QByteArray m_speechBytes;
+    // Cuts long paragraphs into short visual pieces (see VocalyneSoftBreaks).
+    VocalyneSoftBreaks *m_softBreaks = nullptr;
 
-    // The highlights as last handed to the widget. Their cursors share state
-    // with the widget's copies, so they follow every edit without a copy of
-    // the whole list per keystroke.
-    QList<QTextEdit::ExtraSelection> m_highlights;
+    // Follows the text so each change moves only what it really touched.
+    VocalynePositionTracker m_tracker;
+    // The list sizes the highlights were made for: lists changed directly
+    // (file loading, removal by index) are taken as they are, not moved.
     int m_highlightBookmarks = 0;
     int m_highlightSections = 0;
     int m_highlightElements = 0;
@@ -241,15 +266,26 @@ private:
     // The visible text range whose highlights the widget has.
     int m_shownFirst = -1;
     int m_shownLast = -1;
-    QList<int> m_shownHighlights; // indexes into m_highlights
+    QList<int> m_shownHighlights; // indexes: bookmarks, sections, elements
     int m_firstBlockHint = 0;
     int m_lastBlockHint = 0;
-    // The lowest position changed since the last sync (INT_MAX: none known).
-    int m_dirtyFrom = 0;
+    // Positions may lie beyond the text (refreshHighlights()): put them at
+    // its end before the next change moves them.
+    bool m_clampPending = false;
+    // See keepPositionsThroughNextChange().
+    bool m_keepPositions = false;
+    // The lists are to be taken as they are once the change is laid out.
+    bool m_adoptLists = false;
+    // Entities gone or moved by changes not yet shown in the tables.
+    bool m_bookmarkRowsGone = false;
+    bool m_sectionRowsGone = false;
+    bool m_elementsGone = false;
+    int m_movedBookmarkRows[2] = {-1, -1};
+    int m_movedSectionRows[2] = {-1, -1};
     // Set while the constructor loads the default voice, which must not mark
     // a new document modified.
     bool m_constructing = true;
-    // Which editor last filled the shared manager tables (see syncPositions).
+    // Which editor last filled the shared manager tables.
     quint64 m_serial = 0;
     VocalyneManagerTables::SharedPositionSource m_positionSource;
     // Table rows whose numbers moved and wait for one coalesced repaint.
