@@ -77,7 +77,7 @@ test('the toolbar and its messages are German', async () => {
     lists: ['speed', 'volume', 'pitch'].map((id) => document.getElementById(id).selectedOptions[0].text),
   }));
   assert.deepEqual(shown, {
-    lang: 'de', title: 'Vocalyne-Symbolleiste', speak: 'Vorlesen', pause: 'Pause/Fortsetzen', voice: 'Stimme',
+    lang: 'de', title: 'Vocalyne-Symbolleiste', speak: 'Vorlesen', pause: 'Pause / Fortsetzen', voice: 'Stimme',
     lists: ['Geschw.: 100', 'Lautst.: 100', 'Tonh.: 100'],
   });
 
