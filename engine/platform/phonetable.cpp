@@ -111,7 +111,9 @@ const Phone kItalianPhones[] = {
     {"f", "f", false},   {"g", "g", false},   {"i", "i", true},    {"j", "j", false},
     {"jh", "dZ", false}, {"k", "k", false},   {"l", "l", false},   {"ll", "l^", false},
     {"m", "m", false},   {"n", "n", false},   {"nj", "n^", false}, {"o", "o", true},
-    {"p", "p", false},   {"r", "r", false},   {"rr", "rr", false}, {"s", "s", false},
+    // Italian r is espeak-ng's R (its r is the English approximant), and the
+    // long rr of "terra" is R*.
+    {"p", "p", false},   {"r", "R", false},   {"rr", "R*", false}, {"s", "s", false},
     {"sh", "S", false},  {"t", "t", false},   {"ts", "ts", false}, {"u", "u", true},
     {"v", "v", false},   {"w", "w", false},   {"z", "z", false},
 };
