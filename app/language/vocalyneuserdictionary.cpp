@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "vocalyneuserdictionary.h"
 
+#include "qvtts.h"
 #include "vocalynemessageservice.h"
+#include "vocalynevendorlexicons.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -96,4 +98,28 @@ QMap<uint16_t, QString> VocalyneUserDictionary::apply(const QList<Entry> &stored
             entry.source.toLower() + QStringLiteral(" 0 ") + entry.target + QLatin1Char('\n');
     }
     return lexiconTexts;
+}
+
+void VocalyneUserDictionary::applyToVoices(const QList<Entry> &removed, QWidget *parent,
+                                           const QString &voicesFolder)
+{
+    const QMap<uint16_t, QString> texts = apply(load(), removed, &MSSAPIAddRemoveWord, parent);
+    QStringList voices;
+    for (int32_t index = 0;; ++index) {
+        int32_t length = 0;
+        if (GetQVTTSVoice(index, nullptr, nullptr, &length, nullptr, nullptr) !=
+            QVTTSVoiceInfoSuccess)
+            break;
+        QByteArray name(qMax(length, 0) + 1, '\0');
+        if (GetQVTTSVoice(index, nullptr, name.data(), &length, nullptr, nullptr) !=
+            QVTTSVoiceInfoSuccess)
+            break;
+        name.truncate(qBound(0, length, int(name.size()) - 1));
+        voices.append(QString::fromUtf8(name));
+    }
+    VocalyneVendorLexicons::rewrite(voices, texts,
+                                    voicesFolder.isEmpty()
+                                        ? VocalyneVendorLexicons::defaultVoicesFolder()
+                                        : voicesFolder,
+                                    parent);
 }

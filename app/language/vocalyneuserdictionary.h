@@ -44,4 +44,10 @@ public:
     // lower-case word, " 0 ", phonemes.
     static QMap<uint16_t, QString> apply(const QList<Entry> &stored, const QList<Entry> &removed,
                                          AddRemoveWord addRemoveWord, QWidget *parent = nullptr);
+
+    // Applies the stored entries and removed to the voices: to the engine's
+    // lexicon as apply() does, then to the lexicon files of the installed
+    // vendor voices under voicesFolder (the vendor's own folder when empty).
+    static void applyToVoices(const QList<Entry> &removed, QWidget *parent = nullptr,
+                              const QString &voicesFolder = QString());
 };

@@ -81,6 +81,7 @@ VocalyneMainWindow::VocalyneMainWindow(const QString &documentPath, QWidget *par
     disableLaterFeatures();
     setUpTools();
     setUpHistory();
+    setUpPronunciation();
     setUpSpellChecking();
     setUpExport();
 
@@ -294,8 +295,7 @@ void VocalyneMainWindow::disableLaterFeatures()
 {
     // These commands belong to features that are not part of the program
     // yet; they are shown so that menus and toolbars keep their final shape.
-    const QList<QAction *> later = {
-        actionPronunciation_Corrector};
+    const QList<QAction *> later = {};
     for (QAction *action : later)
         action->setEnabled(false);
     action_Empty->setEnabled(false);

@@ -174,6 +174,8 @@ public Q_SLOTS:
     void loadDefaultLayout();
     void showAbout();
     void doSpellCheck();
+    /// Opens the pronunciation corrector (vocalynemainwindowpronunciation.cpp).
+    void runPronCorrector();
 
     void syncGUIWithSpeechPropsForTabId(int index);
     void syncSpeechPropsWithVoiceCombo(int index);
@@ -267,6 +269,7 @@ private:
     void connectActions();
     void disableLaterFeatures();
     void setUpSpellChecking(); // vocalynemainwindowspelling.cpp
+    void setUpPronunciation(); // vocalynemainwindowpronunciation.cpp
     void recordDefaultLayout();
 
     // Documents (vocalynemainwindowdocuments.cpp).
