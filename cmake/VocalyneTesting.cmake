@@ -1,12 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #
-# vocalyne_add_test(<name> [GUI] SOURCES <files...> LIBRARIES <targets...>)
+# vocalyne_add_test(<name> [GUI] SOURCES <files...> LIBRARIES <targets...>
+#                   [PROPERTIES <CTest property> <value> ...])
 # Builds a GoogleTest program and registers each of its test cases with CTest
 # on its own. Tests that need a QCoreApplication get one from the shared main;
 # GUI tests (GUI) get a QApplication on the offscreen platform.
 function(vocalyne_add_test name)
-  cmake_parse_arguments(ARG "GUI;NO_QT_MAIN" "TIMEOUT" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;NO_QT_MAIN" "TIMEOUT" "SOURCES;LIBRARIES;ENVIRONMENT;PROPERTIES"
+                        ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(VOCALYNE_SANITIZE)
@@ -54,5 +56,6 @@ ${entries}    }
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-               ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+               ENVIRONMENT QT_QPA_PLATFORM=offscreen
+               ${ARG_PROPERTIES})
 endfunction()

@@ -6,6 +6,7 @@
 #include "vocalyneexportfiles.h"
 #include "vocalyneexportprocess.h"
 #include "vocalyneexportreporter.h"
+#include "vocalynelocations.h"
 
 #include <QCoreApplication>
 #include <QProcessEnvironment>
@@ -18,7 +19,7 @@ VocalyneExportStarter::VocalyneExportStarter(const QString &instanceKey)
     : m_key(instanceKey.isEmpty()
                 ? VocalyneExportFiles::instanceSharedMemoryKey(QCoreApplication::applicationPid())
                 : instanceKey),
-      m_program(QCoreApplication::applicationDirPath() + QStringLiteral("/VocalyneExporter"))
+      m_program(VocalyneLocations::current().helper(QStringLiteral("VocalyneExporter")))
 {
 }
 

@@ -4,6 +4,7 @@
 
 #include "ui_vocalynemanagescdictdlg.h"
 #include "vocalyneiconnames.h"
+#include "vocalynelocations.h"
 #include "vocalynemessageservice.h"
 #include "vocalynespellcheckdictionaries.h"
 
@@ -114,7 +115,7 @@ bool VocalyneManageSCDictDlg::isDefaultRow(int row) const
 void VocalyneManageSCDictDlg::onBrowseForDictFile()
 {
     const QString caption = tr("Add spell check dictionary");
-    const QString directory = QCoreApplication::applicationDirPath();
+    const QString directory = VocalyneLocations::current().dataDirectory();
     const QString filter = tr("Halvern SCD File (*.scd)");
     const QString path = fileChooser()
                              ? fileChooser()(this, caption, directory, filter)

@@ -3,6 +3,7 @@
 #include "vocalynespellcheckerdlg.h"
 
 #include "ui_vocalynespellcheckerdlg.h"
+#include "vocalynelocations.h"
 #include "vocalynemanagescdictdlg.h"
 #include "vocalynemessageservice.h"
 #include "vocalynesc.h"
@@ -185,7 +186,7 @@ void VocalyneSpellCheckerDlg::onAdd()
     QString path;
     QString error;
     if (!VocalyneSpellCheckDictionaries::appendWordToDefault(
-            settings, word.word, QCoreApplication::applicationDirPath(), &path, &error))
+            settings, word.word, VocalyneLocations::current().dataDirectory(), &path, &error))
         VocalyneMessageService::critical(
             this, QApplication::translate("QApplication", "Error"),
             QApplication::translate("QApplication", "Failed to open %1\n%2").arg(path, error));

@@ -134,9 +134,10 @@ public:
     bool applyLayout(const VocalyneLayout &layout);
     /// The layout file written on exit and read at start, in the user's data folder.
     static QString currentLayoutPath();
-    /// The folder of the help and information pages and of the OCR program
-    /// (the program's own folder unless set otherwise).
+    /// The folder of the OCR program, and that of the help and information
+    /// pages (the installed folders, or the build folder, unless set otherwise).
     QString programDirectory() const;
+    QString pageDirectory() const;
     void setProgramDirectory(const QString &directory) { m_programDirectory = directory; }
     /// The tray icon; nullptr where the desktop offers no tray.
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }

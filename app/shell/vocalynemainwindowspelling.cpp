@@ -5,6 +5,7 @@
 // the check run of the current document (Spell Check, F7).
 #include "vocalynedialogservice.h"
 #include "vocalynedocumentedit.h"
+#include "vocalynelocations.h"
 #include "vocalynemainwindow.h"
 #include "vocalynemanagescdictdlg.h"
 #include "vocalynemessageservice.h"
@@ -24,8 +25,8 @@ void VocalyneMainWindow::setUpSpellChecking()
     });
 
     QSettings settings;
-    VocalyneSpellCheckDictionaries::writeFirstRunDefaults(settings,
-                                                          QCoreApplication::applicationDirPath());
+    VocalyneSpellCheckDictionaries::writeFirstRunDefaults(
+        settings, VocalyneLocations::current().dataDirectory());
     const QList<VocalyneSpellCheckDictionary> failures =
         VocalyneSpellCheckDictionaries::loadEnabled(settings);
     for (const VocalyneSpellCheckDictionary &failure : failures)

@@ -4,6 +4,7 @@
 #include "vocalynefindreplacedlg.h"
 #include "vocalynehelpfiles.h"
 #include "vocalynelauncher.h"
+#include "vocalynelocations.h"
 #include "vocalynemainwindow.h"
 #include "vocalynemessageservice.h"
 
@@ -79,14 +80,22 @@ void VocalyneMainWindow::showReplaceDialog()
 
 QString VocalyneMainWindow::programDirectory() const
 {
-    return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
+    return m_programDirectory.isEmpty() ? VocalyneLocations::current().programDirectory()
+                                        : m_programDirectory;
+}
+
+QString VocalyneMainWindow::pageDirectory() const
+{
+    // Installed, the pages lie apart from the programs; a folder set for a test
+    // holds both.
+    return m_programDirectory.isEmpty() ? VocalyneLocations::current().dataDirectory()
                                         : m_programDirectory;
 }
 
 void VocalyneMainWindow::showHelpTopic(const QString &topic)
 {
     const QString page =
-        VocalyneHelpFiles::helpPage(programDirectory(), VocalyneHelpFiles::systemLocaleName(),
+        VocalyneHelpFiles::helpPage(pageDirectory(), VocalyneHelpFiles::systemLocaleName(),
                                     VocalyneHelpFiles::systemLanguageName(), topic);
     // A browser handed a missing page would show its own error page; the
     // program says what is wrong instead.
@@ -120,7 +129,7 @@ void VocalyneMainWindow::showHelpPhonemes()
 
 void VocalyneMainWindow::openLocalPage(const QString &baseName)
 {
-    const QString page = VocalyneHelpFiles::localPage(programDirectory(), baseName,
+    const QString page = VocalyneHelpFiles::localPage(pageDirectory(), baseName,
                                                       VocalyneHelpFiles::systemLocaleName());
     BusyCursor busy;
     if (!VocalyneLauncher::instance()->openUrl(QUrl::fromLocalFile(page)))

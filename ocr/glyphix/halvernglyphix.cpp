@@ -3,6 +3,7 @@
 #include "halvernglyphix.h"
 
 #include "ui_halvernglyphix.h"
+#include "vocalynelocations.h"
 #include "vocalynemessageservice.h"
 
 #include <QApplication>
@@ -37,7 +38,7 @@ constexpr Language Languages[] = {
 
 HalvernGlyphix::HalvernGlyphix(QWidget *parent, const QString &programFolder)
     : QDialog(parent), m_ui(std::make_unique<Ui::HalvernGlyphixClass>()),
-      m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+      m_programFolder(programFolder.isEmpty() ? VocalyneLocations::current().helperDirectory()
                                               : programFolder),
       m_decoder(QStringDecoder::Utf8)
 {

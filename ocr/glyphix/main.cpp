@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "halvernglyphix.h"
+#include "vocalynelocations.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -13,15 +14,16 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Halvern"));
     QApplication::setApplicationName(QStringLiteral("HalvernGlyphix"));
 
-    // The program's catalogue sits next to it ("HalvernGlyphix_de_DE" falls
-    // back to "HalvernGlyphix_de"); Qt's own covers the standard buttons.
+    // The program's catalogue ("HalvernGlyphix_de_DE" falls back to
+    // "HalvernGlyphix_de"); Qt's own covers the standard buttons.
     const QString locale = QLocale::system().name();
     QTranslator qtTranslator;
     if (qtTranslator.load(QStringLiteral("qtbase_") + locale,
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
     QTranslator translator;
-    HalvernGlyphix::installCatalogue(&translator, locale, QApplication::applicationDirPath());
+    HalvernGlyphix::installCatalogue(&translator, locale,
+                                     VocalyneLocations::current().translationsDirectory());
 
     HalvernGlyphix dialog;
     dialog.show();

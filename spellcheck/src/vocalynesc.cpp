@@ -3,6 +3,7 @@
 #include "vocalynesc.h"
 
 #include "hunspellwordchecker.h"
+#include "vocalynelocations.h"
 
 #include <dlfcn.h>
 
@@ -14,8 +15,9 @@
 
 namespace {
 
-// The affix rules ship next to the library; without them the system's
-// English rules still give a working checker.
+// The affix rules lie next to the library in the build tree and in the data
+// folder when installed; without them the system's English rules still give a
+// working checker.
 std::string affixFilePath()
 {
     Dl_info info{};
@@ -27,6 +29,9 @@ std::string affixFilePath()
         if (QFile::exists(QFile::decodeName(path.c_str())))
             return path;
     }
+    const QString installed = VocalyneLocations::current().data(QStringLiteral("VocalyneSC.aff"));
+    if (QFile::exists(installed))
+        return QFile::encodeName(installed).toStdString();
     return "/usr/share/hunspell/en_US.aff";
 }
 
