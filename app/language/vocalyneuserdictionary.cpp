@@ -117,9 +117,8 @@ void VocalyneUserDictionary::applyToVoices(const QList<Entry> &removed, QWidget 
         name.truncate(qBound(0, length, int(name.size()) - 1));
         voices.append(QString::fromUtf8(name));
     }
-    VocalyneVendorLexicons::rewrite(voices, texts,
-                                    voicesFolder.isEmpty()
-                                        ? VocalyneVendorLexicons::defaultVoicesFolder()
-                                        : voicesFolder,
-                                    parent);
+    VocalyneVendorLexicons::rewrite(
+        voices, texts,
+        voicesFolder.isEmpty() ? VocalyneVendorLexicons::defaultVoicesFolder() : voicesFolder,
+        parent);
 }

@@ -23,10 +23,9 @@ const QList<VocalyneVendorLexicons::Voice> &VocalyneVendorLexicons::voices()
 {
     static const QList<Voice> table = [] {
         QList<Voice> list;
-        for (const char *name :
-             {"Allison", "Amy", "Callie", "David", "Diane", "Duncan", "Emily", "Linda", "Robin",
-              "Walter", "William", "Lawrence", "Millie", "Damien", "Dog", "Duchess", "Shouty",
-              "Whispery"})
+        for (const char *name : {"Allison", "Amy", "Callie", "David", "Diane", "Duncan", "Emily",
+                                 "Linda", "Robin", "Walter", "William", "Lawrence", "Millie",
+                                 "Damien", "Dog", "Duchess", "Shouty", "Whispery"})
             list.append({QString::fromLatin1(name), 1033});
         list.append({QStringLiteral("Vittoria"), 1040});
         list.append({QStringLiteral("Isabelle"), 1036});

@@ -20,7 +20,7 @@ class VocalyneVendorLexicons
 public:
     struct Voice
     {
-        QString name;   // the voice's folder name, "Allison"
+        QString name;    // the voice's folder name, "Allison"
         uint16_t langId; // the language its lexicon file holds
     };
 

@@ -145,8 +145,8 @@ TEST_F(PronunciationWindowTest, TheStoredDictionaryIsInForceFromTheStartOfANewWi
     const std::string potato = phonemesOf("potato");
 
     window.reset();
-    VocalyneUserDictionary::save({entry("tomato", "t ax m aa 1 t ow", true),
-                                  entry("potato", "p ax", false)});
+    VocalyneUserDictionary::save(
+        {entry("tomato", "t ax m aa 1 t ow", true), entry("potato", "p ax", false)});
     ASSERT_EQ(MSSAPIAddRemoveWord("tomato", "t ow", 1033, QVTTSPartOfSpeechVerb, 0), 0)
         << "a later pronunciation of the word";
     window = std::make_unique<VocalyneMainWindow>();

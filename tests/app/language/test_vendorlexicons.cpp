@@ -30,7 +30,8 @@ TEST(VendorLexicons, EachInstalledVendorVoiceGetsTheLinesOfItsLanguage)
     for (const char *folder : {"Allison", "Katrin", "Isabelle", "Nobody"})
         ASSERT_TRUE(root.mkdir(QLatin1String(folder)));
     // An old lexicon that its owner may not write, with lines that must go.
-    const QString katrin = VocalyneVendorLexicons::lexiconPath(voices.path(), QStringLiteral("Katrin"));
+    const QString katrin =
+        VocalyneVendorLexicons::lexiconPath(voices.path(), QStringLiteral("Katrin"));
     {
         QFile old(katrin);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
@@ -42,15 +43,15 @@ TEST(VendorLexicons, EachInstalledVendorVoiceGetsTheLinesOfItsLanguage)
     const QStringList installed{QStringLiteral("Cepstral Allison"),
                                 QStringLiteral("Cepstral Katrin"),
                                 QStringLiteral("Cepstral Isabelle"),
-                                QStringLiteral("cepstral Amy"),     // not the vendor's spelling
-                                QStringLiteral("Cepstral Nobody"),  // not in the voice table
-                                QStringLiteral("Cepstral Marta"),   // its folder is missing
+                                QStringLiteral("cepstral Amy"),    // not the vendor's spelling
+                                QStringLiteral("Cepstral Nobody"), // not in the voice table
+                                QStringLiteral("Cepstral Marta"),  // its folder is missing
                                 QStringLiteral("English (America)")};
 
-    const QStringList written =
-        VocalyneVendorLexicons::rewrite(installed, texts, voices.path());
+    const QStringList written = VocalyneVendorLexicons::rewrite(installed, texts, voices.path());
 
-    const QString allison = VocalyneVendorLexicons::lexiconPath(voices.path(), QStringLiteral("Allison"));
+    const QString allison =
+        VocalyneVendorLexicons::lexiconPath(voices.path(), QStringLiteral("Allison"));
     const QString isabelle =
         VocalyneVendorLexicons::lexiconPath(voices.path(), QStringLiteral("Isabelle"));
     EXPECT_EQ(written, (QStringList{allison, katrin, isabelle}));
@@ -58,10 +59,10 @@ TEST(VendorLexicons, EachInstalledVendorVoiceGetsTheLinesOfItsLanguage)
     EXPECT_EQ(contents(katrin), QByteArray("pferd 0 pf EH 1 r t\n"));
     EXPECT_TRUE(QFileInfo(katrin).permissions() & QFileDevice::WriteOwner);
     EXPECT_EQ(contents(isabelle), QByteArray()) << "no French entries: an empty lexicon";
-    EXPECT_FALSE(QFile::exists(VocalyneVendorLexicons::lexiconPath(voices.path(),
-                                                                   QStringLiteral("Nobody"))));
-    EXPECT_FALSE(QFile::exists(VocalyneVendorLexicons::lexiconPath(voices.path(),
-                                                                   QStringLiteral("Amy"))));
+    EXPECT_FALSE(QFile::exists(
+        VocalyneVendorLexicons::lexiconPath(voices.path(), QStringLiteral("Nobody"))));
+    EXPECT_FALSE(
+        QFile::exists(VocalyneVendorLexicons::lexiconPath(voices.path(), QStringLiteral("Amy"))));
 
     // The voice whose folder is missing is reported, and the others went on.
     ASSERT_EQ(messages.messages.size(), 1);
