@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "tsfile.h"
+#include "vocalynecatalogues.h"
+#include "vocalynemainwindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDockWidget>
+#include <QHash>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString CompiledFolder = QStringLiteral(VOCALYNE_QM_DIR);
+
+/// A main window started as in a German locale.
+class GermanWindow : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        static QTemporaryDir home;
+        qputenv("HOME", home.path().toLocal8Bit());
+    }
+
+    void SetUp() override
+    {
+        QSettings().clear();
+        catalogues = std::make_unique<VocalyneCatalogues>(QStringLiteral("Vocalyne"),
+                                                          QStringLiteral("de_DE"), CompiledFolder);
+        ASSERT_FALSE(catalogues->programCatalogue().isEmpty());
+        window = std::make_unique<VocalyneMainWindow>();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        catalogues.reset();
+    }
+
+    template <typename T> T *child(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+
+    std::unique_ptr<VocalyneCatalogues> catalogues;
+    std::unique_ptr<VocalyneMainWindow> window;
+};
+
+QChar mnemonic(const QString &text)
+{
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+} // namespace
+
+TEST_F(GermanWindow, ShowsGermanMenusActionsAndStatus)
+{
+    const QHash<const char *, QString> menus = {
+        {"menuFile", QStringLiteral("&Datei")},
+        {"menuSpeech", QStringLiteral("&Sprachausgabe")},
+        {"menuEdit", QStringLiteral("&Bearbeiten")},
+        {"menuView", QStringLiteral("&Ansicht")},
+        {"menu_Tools", QStringLiteral("E&xtras")},
+        {"menu_Window", QStringLiteral("&Fenster")},
+        {"menu_Help", QStringLiteral("&Hilfe")},
+    };
+    for (auto it = menus.cbegin(); it != menus.cend(); ++it) {
+        auto *menu = child<QMenu>(it.key());
+        ASSERT_NE(menu, nullptr) << it.key();
+        EXPECT_EQ(menu->title(), it.value()) << it.key();
+    }
+    const QHash<const char *, QString> actions = {
+        {"actionSpeak", QStringLiteral("Vorlesen")},
+        {"actionSpeak_from_Cursor", QStringLiteral("Ab Cursor vorlesen")},
+        {"actionPause_Resume", QStringLiteral("Pause / Fortsetzen")},
+        {"actionStop", QStringLiteral("Stopp")},
+        {"actionExit", QStringLiteral("Beenden")},
+    };
+    for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
+        auto *action = child<QAction>(it.key());
+        ASSERT_NE(action, nullptr) << it.key();
+        EXPECT_EQ(action->text(), it.value()) << it.key();
+    }
+    // Shortcuts are not translated away.
+    EXPECT_EQ(child<QAction>("actionSpeak")->shortcut(), QKeySequence(QStringLiteral("Ctrl+F1")));
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Bereit"));
+    auto *tabs = child<QTabWidget>("documentTabs");
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("Unbenannt"));
+}
+
+TEST_F(GermanWindow, LeavesNoTranslatedTextOfTheWindowInEnglish)
+{
+    // Every text the window shows that the catalogue translates must show
+    // translated: a text looked up in another context than the one it was
+    // collected in would stay English.
+    QString error;
+    const QList<TsMessage> messages =
+        readTsFile(QStringLiteral(VOCALYNE_TS_DIR "/Vocalyne_de.ts"), &error);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    QSet<QString> english;
+    for (const TsMessage &message : messages)
+        if (message.translation != message.source)
+            english.insert(message.source);
+
+    QStringList shown;
+    for (QAction *action : window->findChildren<QAction *>())
+        shown << action->text() << action->toolTip();
+    for (QMenu *menu : window->findChildren<QMenu *>())
+        shown << menu->title();
+    for (QLabel *label : window->findChildren<QLabel *>())
+        shown << label->text();
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        shown << button->text() << button->toolTip();
+    for (QDockWidget *dock : window->findChildren<QDockWidget *>())
+        shown << dock->windowTitle();
+    for (QToolBar *bar : window->findChildren<QToolBar *>())
+        shown << bar->windowTitle();
+    for (QTableWidget *table : window->findChildren<QTableWidget *>())
+        for (int column = 0; column < table->columnCount(); ++column)
+            if (QTableWidgetItem *item = table->horizontalHeaderItem(column))
+                shown << item->text();
+    for (QTreeWidget *tree : window->findChildren<QTreeWidget *>()) {
+        shown << tree->headerItem()->text(0);
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            shown << tree->topLevelItem(i)->text(0);
+    }
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
+        for (int i = 0; i < tabs->count(); ++i)
+            shown << tabs->tabText(i);
+
+    QStringList left;
+    for (const QString &text : shown)
+        if (!text.isEmpty() && english.contains(text) && !left.contains(text))
+            left << text;
+    EXPECT_GT(shown.size(), 100);
+    EXPECT_TRUE(left.isEmpty()) << left.join(QStringLiteral(" | ")).toStdString();
+}
+
+TEST_F(GermanWindow, MenuBarAcceleratorsStayUnique)
+{
+    QSet<QChar> used;
+    for (QAction *action : static_cast<QMainWindow *>(window.get())->menuBar()->actions()) {
+        const QChar key = mnemonic(action->text());
+        ASSERT_FALSE(key.isNull()) << action->text().toStdString();
+        EXPECT_FALSE(used.contains(key)) << action->text().toStdString();
+        used.insert(key);
+    }
+}
