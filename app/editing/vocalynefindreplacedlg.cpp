@@ -102,8 +102,10 @@ void VocalyneFindReplaceDlg::setBtnsState(const QString &text)
 
 void VocalyneFindReplaceDlg::reportNotFound()
 {
-    VocalyneMessageService::information(this, appText("Vocalyne"),
-                                        appText("Cannot find: '%1'").arg(m_ui->findEdit->text()));
+    VocalyneMessageService::information(
+        this, appText(QT_TRANSLATE_NOOP("QApplication", "Vocalyne")),
+        appText(QT_TRANSLATE_NOOP("QApplication", "Cannot find: '%1'"))
+            .arg(m_ui->findEdit->text()));
 }
 
 void VocalyneFindReplaceDlg::findNext()
@@ -155,6 +157,8 @@ void VocalyneFindReplaceDlg::replaceAll()
     }
     edit->setTextCursor(last);
     VocalyneMessageService::information(
-        this, appText("Vocalyne"),
-        appText("Replaced %1 occurrence(s) of '%2'").arg(count).arg(text));
+        this, appText(QT_TRANSLATE_NOOP("QApplication", "Vocalyne")),
+        appText(QT_TRANSLATE_NOOP("QApplication", "Replaced %1 occurrence(s) of '%2'"))
+            .arg(count)
+            .arg(text));
 }

@@ -25,7 +25,8 @@ QString appText(const char *text)
 
 void warn(QWidget *parent, const char *text)
 {
-    VocalyneMessageService::warning(parent, appText("Error"), appText(text));
+    VocalyneMessageService::warning(parent, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+                                    appText(text));
 }
 
 const char NoVoiceData[] =

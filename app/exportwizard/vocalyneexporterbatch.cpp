@@ -372,8 +372,9 @@ void VocalyneExporter::onDisplayEditTWidgetCellChanged(int row, int column)
     }
     const QString what = m_table->horizontalHeaderItem(column)->text().toLower();
     VocalyneMessageService::critical(
-        this, appText("Error"),
-        appText("Invalid %1!\nPlease enter a valid number between %2 and %3.")
+        this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+        appText(QT_TRANSLATE_NOOP("QApplication",
+                                  "Invalid %1!\nPlease enter a valid number between %2 and %3."))
             .arg(what, QString::number(low), QString::number(high)));
     // The reset text is checked like any edit.
     m_table->item(row, column)->setText(QStringLiteral("100"));
@@ -393,14 +394,16 @@ bool VocalyneExporter::validateCurrentPage()
         return false;
     if (m_outputFolder.isEmpty()) {
         VocalyneMessageService::critical(
-            this, appText("Error"),
-            appText("You must select an output folder in order to continue."));
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication",
+                                      "You must select an output folder in order to continue.")));
         return false;
     }
     if (m_items.isEmpty()) {
         VocalyneMessageService::critical(
-            this, appText("Error"),
-            appText("You must select at least 1 input file in order to continue."));
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP(
+                "QApplication", "You must select at least 1 input file in order to continue.")));
         return false;
     }
     for (int row = 0; row < m_items.size(); ++row) {
@@ -408,8 +411,10 @@ bool VocalyneExporter::validateCurrentPage()
         if (!QFileInfo::exists(VocalyneExportFiles::join(m_outputFolder, name)))
             continue;
         const QMessageBox::StandardButton answer = VocalyneMessageService::question(
-            this, appText("Vocalyne"),
-            appText("File '%1' already exists in the output folder.\nOverride?").arg(name),
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Vocalyne")),
+            appText(QT_TRANSLATE_NOOP("QApplication",
+                                      "File '%1' already exists in the output folder.\nOverride?"))
+                .arg(name),
             QMessageBox::Yes | QMessageBox::Cancel);
         if (answer != QMessageBox::Yes)
             return false;
@@ -455,8 +460,9 @@ void VocalyneExporter::batchEnded()
     m_batchFinished = true;
     button(QWizard::NextButton)->setEnabled(true);
     VocalyneMessageService::information(
-        this, appText("Vocalyne"),
-        appText("Batch Export Finished!\nHit \"Next\" to view the export log."));
+        this, appText(QT_TRANSLATE_NOOP("QApplication", "Vocalyne")),
+        appText(QT_TRANSLATE_NOOP("QApplication",
+                                  "Batch Export Finished!\nHit \"Next\" to view the export log.")));
 }
 
 void VocalyneExporter::onCancelBatchExport()

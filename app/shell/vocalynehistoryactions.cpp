@@ -49,7 +49,7 @@ void VocalyneHistoryActions::report(QWidget *parent, VocalyneHistoryStore &store
     if (result.ok())
         return;
     const bool open = result.outcome == VocalyneHistoryStore::Outcome::OpenFailed;
-    VocalyneMessageService::critical(parent, appText("Error"),
+    VocalyneMessageService::critical(parent, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
                                      M::text(open ? openLead : statementLead,
                                              open ? openNumber : statementNumber,
                                              result.errorText));
@@ -79,9 +79,11 @@ void VocalyneHistoryActions::record(QWidget *parent, const QString &path)
 void VocalyneHistoryActions::clear(QWidget *parent)
 {
     if (VocalyneMessageService::question(
-            parent, appText("Vocalyne"),
-            appText("Are you sure you want to clear all documents from history?\nWarning: This "
-                    "action cannot be undone!")) != QMessageBox::Yes)
+            parent, appText(QT_TRANSLATE_NOOP("QApplication", "Vocalyne")),
+            appText(QT_TRANSLATE_NOOP(
+                "QApplication",
+                "Are you sure you want to clear all documents from history?\nWarning: This "
+                "action cannot be undone!"))) != QMessageBox::Yes)
         return;
     BusyCursor busy;
     VocalyneHistoryStore store;
@@ -93,9 +95,11 @@ void VocalyneHistoryActions::clear(QWidget *parent)
 void VocalyneHistoryActions::compact(QWidget *parent)
 {
     if (VocalyneMessageService::question(
-            parent, appText("Vocalyne"),
-            appText("Are you sure you want to compact and repair the history?\nWarning: This "
-                    "action could take a long time depending on the size of the history!")) !=
+            parent, appText(QT_TRANSLATE_NOOP("QApplication", "Vocalyne")),
+            appText(QT_TRANSLATE_NOOP(
+                "QApplication",
+                "Are you sure you want to compact and repair the history?\nWarning: This "
+                "action could take a long time depending on the size of the history!"))) !=
         QMessageBox::Yes)
         return;
     BusyCursor busy;

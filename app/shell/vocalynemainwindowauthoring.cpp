@@ -97,18 +97,22 @@ void VocalyneMainWindow::showSpeechSectionEditDialog()
     const QString text = edit->documentText().mid(from, to - from);
     if (text.isEmpty()) {
         VocalyneMessageService::critical(
-            this, appText("Error"),
-            appText("Please select a text fragment before creating a speech section."));
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP(
+                "QApplication",
+                "Please select a text fragment before creating a speech section.")));
         return;
     }
     if (selection.anchor() == selection.position())
         return;
     if (edit->conflictsWithSection(quint32(from), quint32(to))) {
         VocalyneMessageService::warning(
-            this, appText("Error"),
-            appText("Embedding a speech entity within another speech entity of the same type is "
-                    "not allowed.\nPlease select a different text section or remove the current "
-                    "speech entity and try again."));
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP(
+                "QApplication",
+                "Embedding a speech entity within another speech entity of the same type is "
+                "not allowed.\nPlease select a different text section or remove the current "
+                "speech entity and try again.")));
         return;
     }
     VocalyneSpeechSectionEditor dialog(this, text, m_voiceCombo->currentIndex(), -1, this);
@@ -125,8 +129,10 @@ void VocalyneMainWindow::showSpeechSectionEditDialog(int sectionIndex)
     const QString text = edit->sectionText(edit->sections().at(sectionIndex));
     if (text.isEmpty()) {
         VocalyneMessageService::critical(
-            this, appText("Error"),
-            appText("Please select a text fragment before creating a speech section."));
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP(
+                "QApplication",
+                "Please select a text fragment before creating a speech section.")));
         return;
     }
     VocalyneSpeechSectionEditor dialog(this, text, m_voiceCombo->currentIndex(), sectionIndex,
@@ -233,9 +239,11 @@ void VocalyneMainWindow::deleteManagerEntities(bool sections)
     if (rows.isEmpty())
         return;
     if (VocalyneMessageService::question(
-            this, appText("Warning"),
-            appText("Are you sure you want to delete the selected item(s)?\nThis action cannot "
-                    "be undone!"),
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Warning")),
+            appText(QT_TRANSLATE_NOOP(
+                "QApplication",
+                "Are you sure you want to delete the selected item(s)?\nThis action cannot "
+                "be undone!")),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     const int removed = sections ? VocalyneManagerCommands::deleteSections(edit, rows)

@@ -150,7 +150,9 @@ void VocalyneMainWindow::openDocumentPath(const QString &givenPath)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         VocalyneMessageService::critical(
-            this, appText("Error"), appText("Failed to open %1\n%2").arg(path, file.errorString()));
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "Failed to open %1\n%2"))
+                .arg(path, file.errorString()));
         return;
     }
 
@@ -190,8 +192,9 @@ void VocalyneMainWindow::readDocumentFile(const QString &path, const QByteArray 
     if (suffix == QLatin1String("T2S")) {
         edit->setUntitled(false);
         if (!edit->read(bytes)) {
-            VocalyneMessageService::critical(this, appText("Error"),
-                                             appText("Invalid T2S file format!"));
+            VocalyneMessageService::critical(
+                this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+                appText(QT_TRANSLATE_NOOP("QApplication", "Invalid T2S file format!")));
             // A failed read may have taken some records already; a fresh
             // editor leaves the tab truly empty and untitled.
             removeDocumentTab(index);
@@ -243,8 +246,9 @@ void VocalyneMainWindow::openInBrowser(const QUrl &url)
 {
     BusyCursor busy;
     if (!QDesktopServices::openUrl(url))
-        VocalyneMessageService::critical(this, appText("Error"),
-                                         appText("No default web browser could be found."));
+        VocalyneMessageService::critical(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "No default web browser could be found.")));
 }
 
 void VocalyneMainWindow::recordRecentFile(const QString &path)
@@ -295,8 +299,10 @@ bool VocalyneMainWindow::saveDocumentAt(int index)
             if (tabOfPath(path, index) < 0)
                 break;
             VocalyneMessageService::warning(
-                this, appText("Error"),
-                appText("Cannot save with the name of a file that is open in another tab!"));
+                this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+                appText(QT_TRANSLATE_NOOP(
+                    "QApplication",
+                    "Cannot save with the name of a file that is open in another tab!")));
         }
     }
 
@@ -321,8 +327,9 @@ bool VocalyneMainWindow::writeDocument(VocalyneDocumentEdit *edit, const QString
     // failed save never destroys the previous file.
     QString error;
     if (!edit->saveToFile(path, edit->toPlainText(), &error)) {
-        VocalyneMessageService::critical(this, appText("Error"),
-                                         appText("Failed to open %1\n%2").arg(path, error));
+        VocalyneMessageService::critical(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "Failed to open %1\n%2")).arg(path, error));
         return false;
     }
     return true;
@@ -336,8 +343,11 @@ QMessageBox::StandardButton VocalyneMainWindow::askToSaveTab(int index)
     documentTabs->setCurrentIndex(index);
     const QString name = edit->filePath().isEmpty() ? tr("Untitled") : edit->fileName();
     const QMessageBox::StandardButton answer = VocalyneMessageService::instance()->show(
-        this, VocalyneMessageService::Kind::Question, appText("Save Document"),
-        appText("'%1' has been modified.\nDo you want to save your changes?").arg(name),
+        this, VocalyneMessageService::Kind::Question,
+        appText(QT_TRANSLATE_NOOP("QApplication", "Save Document")),
+        appText(QT_TRANSLATE_NOOP("QApplication",
+                                  "'%1' has been modified.\nDo you want to save your changes?"))
+            .arg(name),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save)
         return saveDocumentAt(index) ? QMessageBox::Save : QMessageBox::Cancel;

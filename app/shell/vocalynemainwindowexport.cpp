@@ -37,8 +37,9 @@ QString appText(const char *text)
 
 void reportNoText(QWidget *parent)
 {
-    VocalyneMessageService::critical(parent, appText("Error"),
-                                     appText("Please enter text to be exported to audio."));
+    VocalyneMessageService::critical(
+        parent, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+        appText(QT_TRANSLATE_NOOP("QApplication", "Please enter text to be exported to audio.")));
 }
 
 struct ExportFileType
@@ -57,14 +58,14 @@ ExportFileType fileTypeOf(const ExportSettingData &format)
     const QString extension =
         QLatin1Char('.') + VocalyneExportCatalogue::quickExportExtension(format);
     if (format.isMP3)
-        return {text("MP3 files (*.mp3)"), extension};
+        return {text(QT_TRANSLATE_NOOP("VocalyneMainWindow", "MP3 files (*.mp3)")), extension};
     if (format.strToken == QLatin1String("aiff"))
-        return {text("AIFF files (*.aiff)"), extension};
+        return {text(QT_TRANSLATE_NOOP("VocalyneMainWindow", "AIFF files (*.aiff)")), extension};
     if (format.strToken == QLatin1String("gsm"))
-        return {text("GSM files (*.gsm)"), extension};
+        return {text(QT_TRANSLATE_NOOP("VocalyneMainWindow", "GSM files (*.gsm)")), extension};
     if (format.strToken == QLatin1String("snd"))
-        return {text("AU SND files (*.au)"), extension};
-    return {text("WAV files (*.wav)"), extension};
+        return {text(QT_TRANSLATE_NOOP("VocalyneMainWindow", "AU SND files (*.au)")), extension};
+    return {text(QT_TRANSLATE_NOOP("VocalyneMainWindow", "WAV files (*.wav)")), extension};
 }
 
 } // namespace
@@ -250,7 +251,7 @@ void VocalyneMainWindow::startBatchRows()
         request.inputPath = inputPath;
         // Shown before the start: a worker that cannot start reports at once,
         // and that report must stay.
-        wizard->report(appText("Export in progress..."), 2, row);
+        wizard->report(appText(QT_TRANSLATE_NOOP("QApplication", "Export in progress...")), 2, row);
         VocalyneExportProcess *process =
             m_exportStarter->startBatch(this, wizard, request, m_batch.get(), row);
         connect(process, &VocalyneExportProcess::exportEnded, this,
@@ -261,20 +262,23 @@ void VocalyneMainWindow::startBatchRows()
 bool VocalyneMainWindow::renderBatchDocument(const QString &path, BatchExportItem &item,
                                              QString *textPath)
 {
-    const char *const failedToOpen =
-        "Failed to open %1\n%2!\nOnly raw text will be extracted and converted to audio!";
+    const char *const failedToOpen = QT_TRANSLATE_NOOP(
+        "QApplication",
+        "Failed to open %1\n%2!\nOnly raw text will be extracted and converted to audio!");
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly)) {
-        VocalyneMessageService::warning(this, appText("Warning"),
+        VocalyneMessageService::warning(this, appText(QT_TRANSLATE_NOOP("QApplication", "Warning")),
                                         appText(failedToOpen).arg(path, input.errorString()));
         return false;
     }
     QVT2SDocument document;
     if (!document.read(input.readAll())) {
         VocalyneMessageService::warning(
-            this, appText("Warning"),
-            appText("Invalid T2S format for file '%1'!\nOnly raw text will be extracted and "
-                    "converted to audio!")
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Warning")),
+            appText(QT_TRANSLATE_NOOP(
+                        "QApplication",
+                        "Invalid T2S format for file '%1'!\nOnly raw text will be extracted and "
+                        "converted to audio!"))
                 .arg(path));
         return false;
     }
@@ -291,7 +295,7 @@ bool VocalyneMainWindow::renderBatchDocument(const QString &path, BatchExportIte
     QFile output(target);
     if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         output.write(speech.text.toUtf8()) < 0 || !output.flush()) {
-        VocalyneMessageService::warning(this, appText("Warning"),
+        VocalyneMessageService::warning(this, appText(QT_TRANSLATE_NOOP("QApplication", "Warning")),
                                         appText(failedToOpen).arg(target, output.errorString()));
         output.remove();
         return false;
@@ -325,9 +329,11 @@ void VocalyneMainWindow::cancelBatchExport()
     }
     m_batch->deleteTemporaryTexts();
     VocalyneMessageService::information(
-        this, appText("Vocalyne"),
-        appText("The batch export has been canceled.\nIf there were any successfully exported "
-                "documents, their audio files are still in the output folder."));
+        this, appText(QT_TRANSLATE_NOOP("QApplication", "Vocalyne")),
+        appText(QT_TRANSLATE_NOOP(
+            "QApplication",
+            "The batch export has been canceled.\nIf there were any successfully exported "
+            "documents, their audio files are still in the output folder.")));
 }
 
 void VocalyneMainWindow::saveBatchLog(const QString &log)
@@ -342,7 +348,9 @@ void VocalyneMainWindow::saveBatchLog(const QString &log)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(log.toUtf8()) < 0 || !file.commit()) {
         VocalyneMessageService::critical(
-            this, appText("Error"), appText("Failed to open %1\n%2").arg(path, file.errorString()));
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "Failed to open %1\n%2"))
+                .arg(path, file.errorString()));
         return;
     }
     activateWindow();

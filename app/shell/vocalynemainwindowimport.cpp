@@ -77,8 +77,10 @@ void VocalyneMainWindow::importDocument(VocalyneDocumentEdit *edit, const QStrin
         break;
     case NoFilter: {
         const QMessageBox::StandardButton answer = VocalyneMessageService::question(
-            this, appText("Vocalyne"),
-            appText("Text extraction failed.\nWould you like to extract the raw file data?"),
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Vocalyne")),
+            appText(QT_TRANSLATE_NOOP(
+                "QApplication",
+                "Text extraction failed.\nWould you like to extract the raw file data?")),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer == QMessageBox::Yes && target) {
             QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
@@ -92,5 +94,6 @@ void VocalyneMainWindow::importDocument(VocalyneDocumentEdit *edit, const QStrin
         message = QT_TRANSLATE_NOOP("QApplication", "Unspecified error.");
         break;
     }
-    VocalyneMessageService::critical(this, appText("Error"), appText(message));
+    VocalyneMessageService::critical(this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+                                     appText(message));
 }

@@ -74,8 +74,9 @@ void VocalyneMainWindow::saveLayout()
         return;
     QString error;
     if (!VocalyneLayoutFile::write(path, currentLayout(), &error))
-        VocalyneMessageService::critical(this, appText("Error"),
-                                         appText("Failed to open %1\n%2").arg(path, error));
+        VocalyneMessageService::critical(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "Failed to open %1\n%2")).arg(path, error));
 }
 
 void VocalyneMainWindow::loadLayout()
@@ -88,8 +89,9 @@ void VocalyneMainWindow::loadLayout()
     VocalyneLayout layout;
     switch (VocalyneLayoutFile::read(path, &layout, &error)) {
     case VocalyneLayoutFile::ReadResult::CannotOpen:
-        VocalyneMessageService::critical(this, appText("Error"),
-                                         appText("Failed to open %1\n%2").arg(path, error));
+        VocalyneMessageService::critical(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "Failed to open %1\n%2")).arg(path, error));
         return;
     case VocalyneLayoutFile::ReadResult::Damaged:
         break;
@@ -98,5 +100,7 @@ void VocalyneMainWindow::loadLayout()
             return;
         break;
     }
-    VocalyneMessageService::critical(this, appText("Error"), appText("Error reading %1").arg(path));
+    VocalyneMessageService::critical(
+        this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+        appText(QT_TRANSLATE_NOOP("QApplication", "Error reading %1")).arg(path));
 }

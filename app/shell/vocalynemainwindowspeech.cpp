@@ -162,7 +162,7 @@ int VocalyneMainWindow::speakText(qint16 engineTypeId, const QByteArray &voiceNa
                                   -1, isXml ? QVTTSTextXml : QVTTSTextPlain,
                                   qint16(voiceOutputFormat()));
     if (result != QVTTSSpeakSuccess)
-        VocalyneMessageService::critical(this, appText("Error"),
+        VocalyneMessageService::critical(this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
                                          VocalyneSpeakController::speakErrorText(result));
     else
         statusBarMainWnd->showMessage(tr("Speaking"));

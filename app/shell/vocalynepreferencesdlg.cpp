@@ -204,9 +204,11 @@ void VocalynePreferencesDlg::fillVoices()
         m_ui->comboBoxDefVoice->addItem(icon, voice.name, QVariant::fromValue(data));
     }
     if (voices.isEmpty())
-        VocalyneMessageService::critical(this, appText("Error"),
-                                         appText("No voices can be found on your system! Please "
-                                                 "download and install at least 1 voice!"));
+        VocalyneMessageService::critical(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication",
+                                      "No voices can be found on your system! Please "
+                                      "download and install at least 1 voice!")));
 }
 
 void VocalynePreferencesDlg::fillFormats()
@@ -266,10 +268,11 @@ void VocalynePreferencesDlg::onCompactHistoryDB()
 
 void VocalynePreferencesDlg::onClearRecent()
 {
-    if (VocalyneMessageService::question(this, appText("Vocalyne"),
-                                         appText("Are you sure you want to clear the recent "
-                                                 "document menu list?\nWarning: This action "
-                                                 "cannot be undone!")) != QMessageBox::Yes)
+    if (VocalyneMessageService::question(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Vocalyne")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "Are you sure you want to clear the recent "
+                                                      "document menu list?\nWarning: This action "
+                                                      "cannot be undone!"))) != QMessageBox::Yes)
         return;
     QSettings settings;
     VocalyneRecentFiles::clear(settings);

@@ -177,7 +177,8 @@ void VocalyneSpeakController::showStatus(const char *text)
 
 void VocalyneSpeakController::showError(const QString &text)
 {
-    VocalyneMessageService::critical(m_controls.window, appText("Error"), text);
+    VocalyneMessageService::critical(m_controls.window,
+                                     appText(QT_TRANSLATE_NOOP("QApplication", "Error")), text);
 }
 
 void VocalyneSpeakController::bringUpWindow()
@@ -226,9 +227,11 @@ void VocalyneSpeakController::speak(bool fromCursor)
     SpeechText speech = m_builder.buildSpeechText(*edit, source, fromCursor, false);
 
     if (speech.text.isEmpty()) {
-        showError(fromCursor
-                      ? appText("Please place the cursor before existing text and try again.")
-                      : appText("Please enter text to be spoken."));
+        showError(fromCursor ? appText(QT_TRANSLATE_NOOP(
+                                   "QApplication",
+                                   "Please place the cursor before existing text and try again."))
+                             : appText(QT_TRANSLATE_NOOP("QApplication",
+                                                         "Please enter text to be spoken.")));
         m_speakingEditor = nullptr;
         bringUpWindow();
         edit->setFocus();
@@ -458,11 +461,14 @@ bool VocalyneSpeakController::checkDocumentVoice(int index, bool redraw)
         return true;
     }
     VocalyneMessageService::warning(
-        m_controls.window, appText("Error"),
-        appText("The voice saved into the document is not installed.\nReverting to default "
-                "voice settings...."));
+        m_controls.window, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+        appText(QT_TRANSLATE_NOOP(
+            "QApplication",
+            "The voice saved into the document is not installed.\nReverting to default "
+            "voice settings....")));
     if (!edit->loadDefaultSpeechValues()) {
-        showError(appText("Unable to set the default speech settings."));
+        showError(appText(
+            QT_TRANSLATE_NOOP("QApplication", "Unable to set the default speech settings.")));
         return false;
     }
     edit->setModifiedState(true, QString(), index);
