@@ -69,11 +69,9 @@ VocalynePronunciationCorrectorDlg::VocalynePronunciationCorrectorDlg(
 
     if (VocalyneVoiceList::fill(m_ui->cbVoice) == 0) {
         VocalyneMessageService::warning(
-            this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
-            message(QT_TRANSLATE_NOOP(
-                "QApplication",
-                "No voices that support pronunciation corrections can be found on your "
-                "system!")));
+            this, message("Error"),
+            message("No voices that support pronunciation corrections can be found on your "
+                    "system!"));
     }
 
     for (int tab = 0; tab < m_ui->twPhonemes->count(); ++tab) {
@@ -147,12 +145,10 @@ bool VocalynePronunciationCorrectorDlg::checkTarget()
     if (isTargetValid(m_ui->leTargetWord->text()))
         return true;
     VocalyneMessageService::critical(
-        this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
-        message(QT_TRANSLATE_NOOP(
-            "QApplication",
-            "Invalid target field phonemes!\nEach phoneme must be valid and all phonemes "
-            "must be separated by a space.\n\nPlease use the phoneme buttons to aviod "
-            "errors.")));
+        this, message("Error"),
+        message("Invalid target field phonemes!\nEach phoneme must be valid and all phonemes "
+                "must be separated by a space.\n\nPlease use the phoneme buttons to aviod "
+                "errors."));
     m_ui->leTargetWord->setFocus();
     return false;
 }
@@ -184,9 +180,8 @@ void VocalynePronunciationCorrectorDlg::addWordToList()
     const QString target = m_ui->leTargetWord->text().trimmed();
     if (source.isEmpty() || target.isEmpty()) {
         VocalyneMessageService::critical(
-            this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
-            message(QT_TRANSLATE_NOOP(
-                "QApplication", "The source word and the target word fields must not be empty!")));
+            this, message("Error"),
+            message("The source word and the target word fields must not be empty!"));
         m_ui->leSourceWord->setFocus();
         return;
     }
@@ -195,9 +190,8 @@ void VocalynePronunciationCorrectorDlg::addWordToList()
     bool ok = false;
     const int32_t role = m_ui->cbRole->currentData().toInt(&ok);
     if (!ok) {
-        VocalyneMessageService::critical(
-            this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
-            message(QT_TRANSLATE_NOOP("QApplication", "Failed to get the speech role.")));
+        VocalyneMessageService::critical(this, message("Error"),
+                                         message("Failed to get the speech role."));
         return;
     }
     VocalyneUserDictionary::Entry entry;
@@ -212,11 +206,9 @@ void VocalynePronunciationCorrectorDlg::addWordToList()
             m_ui->twDictionary->item(row, kLanguageColumn)->text() == entry.langName &&
             m_ui->twDictionary->item(row, kRoleColumn)->text() == entry.partOfSpName) {
             VocalyneMessageService::critical(
-                this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
-                message(QT_TRANSLATE_NOOP(
-                    "QApplication",
-                    "An entry with the specified source word, language and role already "
-                    "exists!")));
+                this, message("Error"),
+                message("An entry with the specified source word, language and role already "
+                        "exists!"));
             return;
         }
     }
@@ -257,9 +249,7 @@ void VocalynePronunciationCorrectorDlg::onTWidgetCellClicked(int row, int column
         return;
     if (column == kRemoveColumn) {
         if (VocalyneMessageService::question(
-                this, message(QT_TRANSLATE_NOOP("QApplication", "Warning")),
-                message(
-                    QT_TRANSLATE_NOOP("QApplication", "Do you really want to remove this entry?")),
+                this, message("Warning"), message("Do you really want to remove this entry?"),
                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return;
         m_removed.append(m_entries.takeAt(row));
