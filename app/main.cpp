@@ -1,28 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "vocalyneapp.h"
+#include "vocalynecatalogues.h"
 #include "vocalyneiconnames.h"
+#include "vocalynelocations.h"
 #include "vocalynemainwindow.h"
 #include "vocalynesplashscreen.h"
 
 #include <QIcon>
 #include <QLocale>
 #include <QPixmap>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     VocalyneApp app(argc, argv);
 
     // Missing catalogues leave the program untranslated; that is not an error.
-    const QString directory = VocalyneApp::applicationDirPath();
-    const QString locale = QLocale::system().name();
-    QTranslator qtTranslator;
-    if (qtTranslator.load(directory + QStringLiteral("/qt_") + locale))
-        VocalyneApp::installTranslator(&qtTranslator);
-    QTranslator appTranslator;
-    if (appTranslator.load(directory + QStringLiteral("/Vocalyne_") + locale))
-        VocalyneApp::installTranslator(&appTranslator);
+    const VocalyneCatalogues catalogues(QStringLiteral("Vocalyne"), QLocale::system().name(),
+                                        VocalyneLocations::current().translationsDirectory());
 
     VocalyneSplashScreen splash(QPixmap(VocalyneIconNames::path(VocalyneIconNames::Splash)));
     splash.show();
