@@ -69,9 +69,11 @@ VocalynePronunciationCorrectorDlg::VocalynePronunciationCorrectorDlg(
 
     if (VocalyneVoiceList::fill(m_ui->cbVoice) == 0) {
         VocalyneMessageService::warning(
-            this, message("Error"),
-            message("No voices that support pronunciation corrections can be found on your "
-                    "system!"));
+            this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            message(QT_TRANSLATE_NOOP(
+                "QApplication",
+                "No voices that support pronunciation corrections can be found on your "
+                "system!")));
     }
 
     for (int tab = 0; tab < m_ui->twPhonemes->count(); ++tab) {
@@ -145,10 +147,12 @@ bool VocalynePronunciationCorrectorDlg::checkTarget()
     if (isTargetValid(m_ui->leTargetWord->text()))
         return true;
     VocalyneMessageService::critical(
-        this, message("Error"),
-        message("Invalid target field phonemes!\nEach phoneme must be valid and all phonemes "
-                "must be separated by a space.\n\nPlease use the phoneme buttons to aviod "
-                "errors."));
+        this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
+        message(QT_TRANSLATE_NOOP(
+            "QApplication",
+            "Invalid target field phonemes!\nEach phoneme must be valid and all phonemes "
+            "must be separated by a space.\n\nPlease use the phoneme buttons to aviod "
+            "errors.")));
     m_ui->leTargetWord->setFocus();
     return false;
 }
@@ -180,8 +184,9 @@ void VocalynePronunciationCorrectorDlg::addWordToList()
     const QString target = m_ui->leTargetWord->text().trimmed();
     if (source.isEmpty() || target.isEmpty()) {
         VocalyneMessageService::critical(
-            this, message("Error"),
-            message("The source word and the target word fields must not be empty!"));
+            this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            message(QT_TRANSLATE_NOOP(
+                "QApplication", "The source word and the target word fields must not be empty!")));
         m_ui->leSourceWord->setFocus();
         return;
     }
@@ -190,8 +195,9 @@ void VocalynePronunciationCorrectorDlg::addWordToList()
     bool ok = false;
     const int32_t role = m_ui->cbRole->currentData().toInt(&ok);
     if (!ok) {
-        VocalyneMessageService::critical(this, message("Error"),
-                                         message("Failed to get the speech role."));
+        VocalyneMessageService::critical(
+            this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            message(QT_TRANSLATE_NOOP("QApplication", "Failed to get the speech role.")));
         return;
     }
     VocalyneUserDictionary::Entry entry;
@@ -206,9 +212,11 @@ void VocalynePronunciationCorrectorDlg::addWordToList()
             m_ui->twDictionary->item(row, kLanguageColumn)->text() == entry.langName &&
             m_ui->twDictionary->item(row, kRoleColumn)->text() == entry.partOfSpName) {
             VocalyneMessageService::critical(
-                this, message("Error"),
-                message("An entry with the specified source word, language and role already "
-                        "exists!"));
+                this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
+                message(QT_TRANSLATE_NOOP(
+                    "QApplication",
+                    "An entry with the specified source word, language and role already "
+                    "exists!")));
             return;
         }
     }
@@ -249,7 +257,9 @@ void VocalynePronunciationCorrectorDlg::onTWidgetCellClicked(int row, int column
         return;
     if (column == kRemoveColumn) {
         if (VocalyneMessageService::question(
-                this, message("Warning"), message("Do you really want to remove this entry?"),
+                this, message(QT_TRANSLATE_NOOP("QApplication", "Warning")),
+                message(
+                    QT_TRANSLATE_NOOP("QApplication", "Do you really want to remove this entry?")),
                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return;
         m_removed.append(m_entries.takeAt(row));
