@@ -1010,7 +1010,16 @@ void VocalyneDocumentEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut))
         tellClipboardWatchIfSelection();
+    // A typed character is an undo step of its own, merged with the next
+    // one, unless it is part of an edit block: the keystroke that makes a
+    // piece of a long paragraph too long gets one, so that its cut joins it.
+    QTextCursor step = textCursor();
+    const bool cutMayFollow = VocalyneSoftBreaks::mayOutgrow(step, int(event->text().size()));
+    if (cutMayFollow)
+        step.beginEditBlock();
     QTextEdit::keyPressEvent(event);
+    if (cutMayFollow)
+        step.endEditBlock();
 }
 
 // ---- Tooltips ---------------------------------------------------------------

@@ -226,6 +226,11 @@ int VocalyneSoftBreaks::nextBlank(const QTextDocument *document, int from)
     return spaceAt;
 }
 
+bool VocalyneSoftBreaks::mayOutgrow(const QTextCursor &cursor, int added)
+{
+    return !cursor.isNull() && added > 0 && cursor.block().length() - 1 + added > MaxPiece;
+}
+
 void VocalyneSoftBreaks::cutAll()
 {
     m_changedFrom = m_changedTo = -1;

@@ -66,6 +66,11 @@ public:
     /// after from; -1 when there is none.
     static int nextBlank(const QTextDocument *document, int from);
 
+    /// Whether inserting added characters at cursor may make its piece too
+    /// long. A single typed character is not an edit block, and a cut can
+    /// join only an edit block: the caller wraps such an insertion in one.
+    static bool mayOutgrow(const QTextCursor &cursor, int added);
+
     /// Cuts every piece of the document longer than MaxPiece, as one edit
     /// joined to the last one on the undo stack (none when it is empty).
     void cutAll();
