@@ -10,17 +10,17 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Vocalyne developers")
 set(CPACK_PACKAGE_CONTACT "The Vocalyne developers <vocalyne@halvern.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "text-to-speech editor with word highlighting and audio export")
+# The long description below the summary line; CPack indents it for the control file.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"text-to-speech editor with word highlighting and audio export
- Vocalyne reads text aloud with the system's speech voices and highlights each
- word as it is spoken. Speech documents hold speech sections with their own
- voice, speed, volume and pitch, speech elements such as pauses, and bookmarks.
- .
- The suite exports speech to audio files (one document or a batch), imports
- text from office documents, corrects pronunciations, checks spelling, turns
- scanned pages into text (Halvern Glyphix) and lets browser and mail add-ons
- speak through its speech host. It ships the speech engine library qvtts with
- its header and pkg-config file for other programs.")
+"Vocalyne reads text aloud with the system's speech voices and highlights each
+word as it is spoken. Speech documents hold speech sections with their own
+voice, speed, volume and pitch, speech elements such as pauses, and bookmarks.
+
+The suite exports speech to audio files (one document or a batch), imports
+text from office documents, corrects pronunciations, checks spelling, turns
+scanned pages into text (Halvern Glyphix) and lets browser and mail add-ons
+speak through its speech host. It ships the speech engine library qvtts with
+its header and pkg-config file for other programs.")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -31,6 +31,17 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Package what the build tree holds, as `cmake --install` does: packaging a
+# CMake project would first build every target (tests and benchmarks too).
+set(CPACK_INSTALL_CMAKE_PROJECTS "")
+set(install_script ${CMAKE_CURRENT_BINARY_DIR}/VocalyneCPackInstall.cmake)
+file(WRITE ${install_script}
+"# Generated: installs the build tree under the package's prefix, stripped.
+set(CMAKE_INSTALL_PREFIX \"${CPACK_PACKAGING_INSTALL_PREFIX}\")
+set(CMAKE_INSTALL_DO_STRIP 1)
+include(\"${CMAKE_BINARY_DIR}/cmake_install.cmake\")
+")
+set(CPACK_INSTALL_SCRIPTS ${install_script})
 
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
