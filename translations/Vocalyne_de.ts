@@ -6,23 +6,25 @@
     <message>
         <location filename="../app/document/qvt2sdocument.cpp" line="+183"/>
         <location line="+8"/>
-        <location filename="../app/editing/vocalynedocumentedit.cpp" line="+149"/>
+        <location filename="../app/editing/vocalynedocumentedit.cpp" line="+152"/>
         <location filename="../app/editing/vocalynespeechelementeditor.cpp" line="+107"/>
         <location filename="../app/editing/vocalynespeechsectioneditor.cpp" line="+28"/>
         <location filename="../app/export/vocalyneexportreporter.cpp" line="+15"/>
         <location filename="../app/exportwizard/vocalyneexporterbatch.cpp" line="+375"/>
         <location line="+22"/>
         <location line="+7"/>
-        <location filename="../app/language/vocalynemanagescdictdlg.cpp" line="+44"/>
+        <location filename="../app/language/vocalynemanagescdictdlg.cpp" line="+45"/>
         <location filename="../app/language/vocalynepronunciationcorrectordlg.cpp" line="+72"/>
         <location line="+78"/>
         <location line="+37"/>
         <location line="+12"/>
         <location line="+16"/>
-        <location filename="../app/language/vocalynespellcheckerdlg.cpp" line="+190"/>
-        <location filename="../app/language/vocalyneuserdictionary.cpp" line="+89"/>
+        <location filename="../app/language/vocalynespellcheckerdlg.cpp" line="+191"/>
+        <location filename="../app/language/vocalyneuserdictionary.cpp" line="+91"/>
+        <location filename="../app/language/vocalynevendorlexicons.cpp" line="+80"/>
+        <location line="+11"/>
         <location filename="../app/shell/vocalynehistoryactions.cpp" line="+52"/>
-        <location filename="../app/shell/vocalynemainwindow.cpp" line="+144"/>
+        <location filename="../app/shell/vocalynemainwindow.cpp" line="+145"/>
         <location line="+9"/>
         <location filename="../app/shell/vocalynemainwindowauthoring.cpp" line="+100"/>
         <location line="+10"/>
@@ -39,8 +41,8 @@
         <location line="+15"/>
         <location line="+11"/>
         <location filename="../app/shell/vocalynemainwindowspeech.cpp" line="+165"/>
-        <location filename="../app/shell/vocalynemainwindowspelling.cpp" line="+32"/>
-        <location filename="../app/shell/vocalynemainwindowtools.cpp" line="+97"/>
+        <location filename="../app/shell/vocalynemainwindowspelling.cpp" line="+33"/>
+        <location filename="../app/shell/vocalynemainwindowtools.cpp" line="+106"/>
         <location line="+33"/>
         <location line="+26"/>
         <location line="+13"/>
@@ -175,7 +177,7 @@ Die Standard-Stimmeneinstellungen werden wiederhergestellt ...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../app/export/vocalyneexportstarter.cpp" line="+74"/>
+        <location filename="../app/export/vocalyneexportstarter.cpp" line="+75"/>
         <location filename="../app/shell/vocalynemainwindowimport.cpp" line="+8"/>
         <source>General access failure.</source>
         <translation>Allgemeiner Zugriffsfehler.</translation>
@@ -657,6 +659,22 @@ Warnung: Dieser Vorgang kann nicht rückgängig gemacht werden!</translation>
         <source>Please place the cursor before existing text and try again.</source>
         <translation>Bitte setzen Sie den Cursor vor vorhandenen Text und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <location filename="../app/language/vocalynevendorlexicons.cpp" line="-10"/>
+        <source>Failed to open lexicon %1
+%2
+Please make sure you have WRITE permissions for the file.</source>
+        <translation>Das Lexikon %1 kann nicht geöffnet werden.
+%2
+Bitte stellen Sie sicher, dass Sie SCHREIBRECHTE für die Datei haben.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Failed to update lexicon %1
+%2</source>
+        <translation>Das Lexikon %1 kann nicht aktualisiert werden.
+%2</translation>
+    </message>
 </context>
 <context>
     <name>VocalyneDocConverter</name>
@@ -764,7 +782,7 @@ Warnung: Dieser Vorgang kann nicht rückgängig gemacht werden!</translation>
 <context>
     <name>VocalyneDocumentEdit</name>
     <message>
-        <location filename="../app/editing/vocalynedocumentedit.cpp" line="+51"/>
+        <location filename="../app/editing/vocalynedocumentedit.cpp" line="+53"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -1589,7 +1607,7 @@ Aufwärts suchen: Sucht vom Cursor aus in Richtung Textanfang.</translation>
     <message>
         <location filename="../app/exportwizard/vocalyneexporterbatch.cpp" line="-165"/>
         <location filename="../app/shell/vocalynemainwindow.cpp" line="-56"/>
-        <location line="+227"/>
+        <location line="+226"/>
         <location filename="../app/shell/vocalynemainwindowauthoring.cpp" line="-122"/>
         <location line="+21"/>
         <location filename="../app/speech/vocalynespeakcontroller.cpp" line="+93"/>
@@ -1607,7 +1625,7 @@ Aufwärts suchen: Sucht vom Cursor aus in Richtung Textanfang.</translation>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source> Voice </source>
         <translation> Stimme </translation>
     </message>
@@ -1637,7 +1655,7 @@ Aufwärts suchen: Sucht vom Cursor aus in Richtung Textanfang.</translation>
         <translation>Aktuelles Dokument schließen</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+152"/>
         <location filename="../app/speech/vocalynespeakcontroller.cpp" line="-36"/>
         <location line="+38"/>
         <source>Paused</source>
