@@ -19,7 +19,10 @@ AudioConverter::AudioConverter(int inputRate, const StreamFormat &format)
     : m_inputRate(inputRate), m_format(format)
 {
     if (inputRate != format.sampleRate) {
-        const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
+        soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
+        // 16-bit speech in, 16-bit out: dither would only add a hiss to
+        // the silences (and to speech at volume 0).
+        io.flags |= SOXR_NO_DITHER;
         const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_MQ, 0);
         soxr_error_t error = nullptr;
         m_soxr = soxr_create(inputRate, format.sampleRate, 1, &error, &io, &quality, nullptr);

@@ -4,10 +4,13 @@
 
 #include "audioconverter.h"
 #include "espeakengine.h"
+#include "fliteengine.h"
+#include "flitevoicetoken.h"
 #include "platformmemoryaudiooutput.h"
 #include "speechtextreader.h"
 #include "textcodec.h"
 #include "userlexicon.h"
+#include "voicecatalogue.h"
 #include "wordlocator.h"
 
 #include <algorithm>
@@ -255,7 +258,7 @@ private:
 };
 
 EspeakVoice::EspeakVoice()
-    : m_token(EspeakVoiceToken::defaultToken()), m_output(PlatformAudioOutput::fromEnvironment()),
+    : m_token(VoiceCatalogue::defaultToken()), m_output(PlatformAudioOutput::fromEnvironment()),
       m_player(*this)
 {
     m_thread = std::thread([this] { runSynthesis(); });
@@ -322,13 +325,13 @@ HResult EspeakVoice::getVoice(VoiceTokenPtr &token)
 
 HResult EspeakVoice::setVoice(const VoiceTokenPtr &token)
 {
-    std::shared_ptr<EspeakVoiceToken> chosen;
+    std::shared_ptr<SynthVoiceToken> chosen;
     if (token) {
-        chosen = std::dynamic_pointer_cast<EspeakVoiceToken>(token);
+        chosen = std::dynamic_pointer_cast<SynthVoiceToken>(token);
         if (!chosen)
             return kInvalidArg;
     } else {
-        chosen = EspeakVoiceToken::defaultToken();
+        chosen = VoiceCatalogue::defaultToken();
     }
     std::lock_guard<std::mutex> lock(m_mutex);
     m_token = chosen;
@@ -621,8 +624,35 @@ void EspeakVoice::synthesize(const Utterance &utterance)
             break;
         case SpeechPiece::Text: {
             const ProsodyState &state = piece.state;
+            const auto chosen = state.voice ? state.voice : utterance.token;
+            const auto flite = std::dynamic_pointer_cast<FliteVoiceToken>(chosen);
+            // Flite reads neither phonemes nor punctuation marks out: such
+            // a piece is spoken by espeak-ng's voice of the same language.
+            if (flite && !piece.phonemes && !utterance.speakPunctuation) {
+                FliteParams fliteParams;
+                fliteParams.rate = int(utterance.rate) + state.rate;
+                fliteParams.volume = int(utterance.volume) * state.volume / 100;
+                if (state.emphasis)
+                    fliteParams.volume = fliteParams.volume * 5 / 4;
+                fliteParams.pitch = state.pitch + (state.emphasis ? 1 : 0);
+                WordLocator locator(piece);
+                synthesis.startPiece(&piece, &locator);
+                FliteEngine::instance().synthesize(piece, flite->info(), fliteParams, synthesis,
+                                                   engine.sampleRate());
+                synthesis.finishPiece();
+                synthesis.startPiece(nullptr, nullptr);
+                break;
+            }
             SynthParams params;
-            const auto token = state.voice ? state.voice : utterance.token;
+            auto token = std::dynamic_pointer_cast<EspeakVoiceToken>(chosen);
+            if (!token && chosen) {
+                for (const auto &candidate : EspeakVoiceToken::all()) {
+                    if (candidate->languageId() == chosen->languageId()) {
+                        token = candidate;
+                        break;
+                    }
+                }
+            }
             if (token) {
                 params.voiceIdentifier = token->info().identifier;
                 UserLexicon::apply(piece, token->languageId());

@@ -5,6 +5,7 @@
 #include "audioplayer.h"
 #include "espeakvoicetoken.h"
 #include "platformaudiooutput.h"
+#include "synthvoicetoken.h"
 #include "speechplatform.h"
 
 #include <atomic>
@@ -58,7 +59,7 @@ private:
         std::u16string text;
         bool xml = false;
         bool speakPunctuation = false;
-        std::shared_ptr<EspeakVoiceToken> token;
+        std::shared_ptr<SynthVoiceToken> token;
         long rate = 0;
         unsigned short volume = 100;
         std::shared_ptr<PlatformAudioOutput> output;
@@ -80,7 +81,7 @@ private:
     LPARAM m_lParam = 0;
     uint64_t m_interest = kAllTtsEvents;
     uint64_t m_queuedInterest = kAllTtsEvents;
-    std::shared_ptr<EspeakVoiceToken> m_token;
+    std::shared_ptr<SynthVoiceToken> m_token;
     long m_rate = 0;
     unsigned short m_volume = 100;
     std::shared_ptr<PlatformAudioOutput> m_output;

@@ -110,14 +110,4 @@ std::shared_ptr<EspeakVoiceToken> EspeakVoiceToken::find(const std::string &name
     return nullptr;
 }
 
-HResult enumerateVoiceTokens(std::vector<VoiceTokenPtr> &tokens)
-{
-    if (!EspeakEngine::instance().isAvailable())
-        return kFail;
-    tokens.clear();
-    for (const auto &token : EspeakVoiceToken::all())
-        tokens.push_back(token);
-    return kOk;
-}
-
 } // namespace qvsp

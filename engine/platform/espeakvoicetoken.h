@@ -4,6 +4,7 @@
 
 #include "espeakengine.h"
 #include "speechplatform.h"
+#include "synthvoicetoken.h"
 
 #include <map>
 
@@ -20,7 +21,7 @@ namespace qvsp {
 //   "EspeakName"         espeak-ng's own name, "English (America)"
 //   "EspeakIdentifier"   espeak-ng's identifier, "gmw/en-US"
 //   "EspeakLanguage"     the voice's language tag, "en-us"
-class EspeakVoiceToken : public VoiceToken
+class EspeakVoiceToken : public SynthVoiceToken
 {
 public:
     EspeakVoiceToken(const EspeakVoiceInfo &info, const std::string &description);
@@ -29,8 +30,12 @@ public:
     HResult getStringValue(const std::u16string &name, std::u16string &out) const override;
 
     const EspeakVoiceInfo &info() const { return m_info; }
-    const std::string &description() const { return m_description; }
-    uint16_t languageId() const { return m_languageId; }
+    Backend backend() const override { return Backend::Espeak; }
+    const std::string &description() const override { return m_description; }
+    uint16_t languageId() const override { return m_languageId; }
+    // espeak-ng's formant voices understand every language but sound the
+    // least natural: other synthesisers' voices of a language come first.
+    int qualityRank() const override { return 100; }
 
     // Every installed voice, sorted by description; built once per process.
     static const std::vector<std::shared_ptr<EspeakVoiceToken>> &all();

@@ -9,12 +9,12 @@
 
 namespace qvsp {
 
-class EspeakVoiceToken;
+class SynthVoiceToken;
 
 // The speaking state that markup sets; values stack with the voice's own.
 struct ProsodyState
 {
-    std::shared_ptr<EspeakVoiceToken> voice; // null: the voice the text was queued with
+    std::shared_ptr<SynthVoiceToken> voice; // null: the voice the text was queued with
     int rate = 0;                            // whole tones, added to the voice's rate
     int volume = 100;                        // percent of the voice's volume
     int pitch = 0;                           // whole tones from the voice's middle

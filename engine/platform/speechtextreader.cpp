@@ -3,7 +3,7 @@
 #include "speechtextreader.h"
 
 #include "charclasses.h"
-#include "espeakvoicetoken.h"
+#include "voicecatalogue.h"
 #include "languageids.h"
 #include "phonetable.h"
 #include "textcodec.h"
@@ -59,7 +59,7 @@ const std::u16string *attribute(const std::vector<std::pair<std::string, std::u1
 
 // "Name=espeak-ng German;Gender=Female": the voice the first usable
 // condition names, or null.
-std::shared_ptr<EspeakVoiceToken> voiceFor(const std::u16string &conditions)
+std::shared_ptr<SynthVoiceToken> voiceFor(const std::u16string &conditions)
 {
     const std::string all = TextCodec::toUtf8(conditions);
     size_t begin = 0;
@@ -73,14 +73,12 @@ std::shared_ptr<EspeakVoiceToken> voiceFor(const std::u16string &conditions)
             const std::string key = lower(item.substr(0, eq));
             const std::string value = item.substr(eq + 1);
             if (key == "name") {
-                if (auto token = EspeakVoiceToken::find(value))
+                if (auto token = VoiceCatalogue::find(value))
                     return token;
             } else if (key == "language") {
                 const unsigned long id = std::strtoul(value.c_str(), nullptr, 16);
-                for (const auto &token : EspeakVoiceToken::all()) {
-                    if (id && token->languageId() == id)
-                        return token;
-                }
+                if (auto token = VoiceCatalogue::bestFor(uint16_t(id)))
+                    return token;
             }
         }
         begin = end + 1;

@@ -240,61 +240,94 @@ HResult UserLexicon::removePronunciation(const std::u16string &word, uint16_t la
     return change(word, language, partOfSpeech, ids, false);
 }
 
+namespace {
+
+// The lexicon as the file holds it now, read again only when the file
+// changed; null when it is empty.
+std::shared_ptr<const Index> currentIndex()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    struct stat info;
+    const bool exists = stat(UserLexicon::storePath().c_str(), &info) == 0;
+    if (!exists) {
+        g_cache = Cache();
+        g_cache.valid = true;
+    } else if (!g_cache.valid || info.st_size != g_cache.size ||
+               info.st_mtim.tv_sec != g_cache.modified.tv_sec ||
+               info.st_mtim.tv_nsec != g_cache.modified.tv_nsec) {
+        auto fresh = std::make_shared<Index>();
+        for (const auto &e : UserLexicon::loadEntries()) {
+            fresh->entries.emplace_back(std::get<0>(e), toCodePoints(std::get<1>(e)),
+                                        std::get<2>(e));
+            fresh->byLowered[lowered(std::get<1>(fresh->entries.back()))].push_back(
+                fresh->entries.size() - 1);
+        }
+        g_cache.index = std::move(fresh);
+        g_cache.valid = true;
+        g_cache.size = info.st_size;
+        g_cache.modified = info.st_mtim;
+    }
+    if (!g_cache.index || g_cache.index->entries.empty())
+        return nullptr;
+    return g_cache.index;
+}
+
+// The pronunciation for a word: this very language before its relatives,
+// exact spelling before another letter case, the latest added first.
+const std::vector<uint16_t> *lookUp(const Index &index, const std::u32string &word,
+                                    uint16_t language)
+{
+    const auto candidates = index.byLowered.find(lowered(word));
+    if (candidates == index.byLowered.end())
+        return nullptr;
+    for (int pass = 0; pass < 4; ++pass) {
+        const bool exactLanguage = pass < 2;
+        const bool exactCase = pass % 2 == 0;
+        for (auto k = candidates->second.rbegin(); k != candidates->second.rend(); ++k) {
+            const auto *it = &index.entries[*k];
+            const uint16_t entryLanguage = std::get<0>(*it);
+            const bool languageFits = exactLanguage
+                                          ? entryLanguage == language
+                                          : (entryLanguage & 0x3FF) == (language & 0x3FF);
+            if (!languageFits)
+                continue;
+            const std::u32string &entryWord = std::get<1>(*it);
+            if (!exactCase || entryWord == word)
+                return &std::get<2>(*it);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<std::tuple<uint16_t, std::string, std::vector<uint16_t>>> UserLexicon::loadEntries()
+{
+    std::vector<std::tuple<uint16_t, std::string, std::vector<uint16_t>>> out;
+    for (Entry &e : load())
+        out.emplace_back(e.language, std::move(e.word), std::move(e.ids));
+    return out;
+}
+
+bool UserLexicon::find(const std::u32string &word, uint16_t language, std::vector<uint16_t> &ids)
+{
+    const std::shared_ptr<const Index> index = currentIndex();
+    const std::vector<uint16_t> *found = index ? lookUp(*index, word, language) : nullptr;
+    if (!found)
+        return false;
+    ids = *found;
+    return true;
+}
+
 void UserLexicon::apply(SpeechPiece &piece, uint16_t language)
 {
     const PhoneTable *table = PhoneTable::forLanguage(language);
     if (!table || piece.phonemes || piece.state.spell)
         return;
-    std::shared_ptr<const Index> index;
-    {
-        std::lock_guard<std::mutex> lock(g_mutex);
-        struct stat info;
-        const bool exists = stat(storePath().c_str(), &info) == 0;
-        if (!exists) {
-            g_cache = Cache();
-            g_cache.valid = true;
-        } else if (!g_cache.valid || info.st_size != g_cache.size ||
-                   info.st_mtim.tv_sec != g_cache.modified.tv_sec ||
-                   info.st_mtim.tv_nsec != g_cache.modified.tv_nsec) {
-            auto fresh = std::make_shared<Index>();
-            for (const Entry &e : load()) {
-                fresh->entries.emplace_back(e.language, toCodePoints(e.word), e.ids);
-                fresh->byLowered[lowered(std::get<1>(fresh->entries.back()))].push_back(
-                    fresh->entries.size() - 1);
-            }
-            g_cache.index = std::move(fresh);
-            g_cache.valid = true;
-            g_cache.size = info.st_size;
-            g_cache.modified = info.st_mtim;
-        }
-        if (!g_cache.index || g_cache.index->entries.empty())
-            return;
-        index = g_cache.index;
-    }
-    // The pronunciation for a word: this very language before its relatives,
-    // exact spelling before another letter case, the latest added first.
-    auto lookup = [&](const std::u32string &word) -> const std::vector<uint16_t> * {
-        const auto candidates = index->byLowered.find(lowered(word));
-        if (candidates == index->byLowered.end())
-            return nullptr;
-        for (int pass = 0; pass < 4; ++pass) {
-            const bool exactLanguage = pass < 2;
-            const bool exactCase = pass % 2 == 0;
-            for (auto k = candidates->second.rbegin(); k != candidates->second.rend(); ++k) {
-                const auto *it = &index->entries[*k];
-                const uint16_t entryLanguage = std::get<0>(*it);
-                const bool languageFits = exactLanguage
-                                              ? entryLanguage == language
-                                              : (entryLanguage & 0x3FF) == (language & 0x3FF);
-                if (!languageFits)
-                    continue;
-                const std::u32string &entryWord = std::get<1>(*it);
-                if (!exactCase || entryWord == word)
-                    return &std::get<2>(*it);
-            }
-        }
-        return nullptr;
-    };
+    const std::shared_ptr<const Index> index = currentIndex();
+    if (!index)
+        return;
+    auto lookup = [&](const std::u32string &word) { return lookUp(*index, word, language); };
 
     SpeechPiece out = piece;
     out.codePoints.clear();

@@ -32,6 +32,11 @@ public:
     // Replaces each word of piece that the lexicon knows for language by
     // its pronunciation (keeping the word's place in the original text).
     static void apply(SpeechPiece &piece, uint16_t language);
+    // The identifiers of the pronunciation apply() would speak for word in
+    // language; false when the lexicon has none.
+    static bool find(const std::u32string &word, uint16_t language, std::vector<uint16_t> &ids);
+    // Every stored pronunciation: language, word (UTF-8), identifiers.
+    static std::vector<std::tuple<uint16_t, std::string, std::vector<uint16_t>>> loadEntries();
 
 private:
     struct Entry

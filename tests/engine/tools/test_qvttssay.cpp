@@ -40,14 +40,23 @@ TEST(QvttssayTool, TheVoiceOfTheUsersLanguageLeadsTheList)
 {
     const QStringList english = runSay({QStringLiteral("--list")}, QStringLiteral("C"));
     ASSERT_GE(english.size(), 100);
-    EXPECT_EQ(english.first(), QStringLiteral("espeak-ng English (America)"));
+    // The best-sounding voice of the user's language leads: Flite's
+    // statistical voices before espeak-ng's of the same language.
+    EXPECT_EQ(english.first(), QStringLiteral("Flite English (America) SLT, female"));
+    EXPECT_LT(english.indexOf(QStringLiteral("Flite English (America) KAL, male, 8 kHz")),
+              english.indexOf(QStringLiteral("espeak-ng English (America)")));
+    EXPECT_LT(english.indexOf(QStringLiteral("espeak-ng English (America)")),
+              english.indexOf(QStringLiteral("espeak-ng Afrikaans")))
+        << "every voice of the user's language before the other languages";
 
     const QStringList german = runSay({QStringLiteral("--list")}, QStringLiteral("de_DE.UTF-8"));
     ASSERT_EQ(german.size(), english.size());
     EXPECT_EQ(german.first(), QStringLiteral("espeak-ng German"));
-    // Only the leading voice moves; the others keep their order.
+    // Only the voices of the user's language move; the others keep the
+    // order of their descriptions, Flite's English ones among them.
     QStringList rest = german.mid(1);
     EXPECT_TRUE(std::is_sorted(rest.begin(), rest.end()));
+    EXPECT_TRUE(rest.contains(QStringLiteral("Flite English (America) SLT, female")));
 }
 
 TEST(QvttssayTool, PrintsEachWordWithItsRangeAndTheEnd)
