@@ -15,11 +15,12 @@
 namespace {
 
 // Two of these bracket the text edits of one Replace All in the document's
-// undo stack. Undo runs the block backwards: the closing one frees the
-// highlights before the thousands of text edits are undone, the opening one
-// then moves the entities back. Redo runs forwards: the opening one frees,
-// the closing one moves the entities on. The editor's sync after the block
-// rebuilds the highlights from the lists once.
+// undo stack. Undo runs the block backwards: the closing one tells the
+// editor to leave the entities alone through the change the undo makes, the
+// opening one then moves them back. Redo runs forwards: the opening one
+// tells the editor, the closing one moves the entities on. The document
+// reports the whole block as one change when it ends; the editor then takes
+// the lists as they are.
 class EntityMoveUndo : public QAbstractUndoItem
 {
 public:
@@ -36,7 +37,7 @@ public:
         if (m_opening)
             VocalyneReplaceAll::moveEntities(m_edit, m_backward);
         else
-            m_edit->releaseHighlights();
+            m_edit->keepPositionsThroughNextChange();
     }
 
     void redo() override
@@ -44,7 +45,7 @@ public:
         if (!m_edit)
             return;
         if (m_opening)
-            m_edit->releaseHighlights();
+            m_edit->keepPositionsThroughNextChange();
         else
             VocalyneReplaceAll::moveEntities(m_edit, m_forward);
     }
@@ -105,6 +106,31 @@ void VocalyneReplaceAll::moveEntities(VocalyneDocumentEdit *edit, const Position
         edit->setElementPosition(i, map.map(edit->elements().at(i).afterChar, true));
 }
 
+void VocalyneReplaceAll::replaceOne(VocalyneDocumentEdit *edit, int start, int length,
+                                    const QString &replacement)
+{
+    if (!edit || start < 0 || length <= 0)
+        return;
+    QTextDocument *document = edit->document();
+    PositionMap map;
+    map.starts = {start};
+    map.fromLength = length;
+    map.toLength = int(replacement.size());
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    document->appendUndoItem(new EntityMoveUndo(edit, map, true));
+    edit->keepPositionsThroughNextChange();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    if (replacement.isEmpty())
+        cursor.removeSelectedText();
+    else
+        cursor.insertText(replacement);
+    moveEntities(edit, map);
+    document->appendUndoItem(new EntityMoveUndo(edit, map, false));
+    cursor.endEditBlock();
+}
+
 int VocalyneReplaceAll::run(VocalyneDocumentEdit *edit, const QString &text,
                             const QString &replacement, const VocalyneTextSearch::Options &options,
                             QTextCursor *last)
@@ -122,27 +148,19 @@ int VocalyneReplaceAll::run(VocalyneDocumentEdit *edit, const QString &text,
     PositionMap map;
     map.fromLength = int(text.size());
     map.toLength = int(replacement.size());
-    for (QTextCursor at(document);;) {
-        at = VocalyneTextSearch::find(document, text, at, forward);
-        if (at.isNull())
-            break;
-        map.starts.append(at.selectionStart());
-    }
+    map.starts = VocalyneTextSearch::findAll(document, text, forward);
     if (map.starts.isEmpty())
         return 0;
 
-    // The lists must hold the positions of this text before they are moved.
-    edit->syncPositions();
     QTextCursor block(document);
     block.beginEditBlock();
     document->appendUndoItem(new EntityMoveUndo(edit, map, true));
-    edit->releaseHighlights();
+    edit->keepPositionsThroughNextChange();
     // Paragraph by paragraph, from the last to the first so that each
     // position still holds: the stretch from a paragraph's first match to
-    // the end of its last one is replaced in one go. Every edit of the text
-    // costs time for each text cursor the document has ever held at once
-    // (the entities' highlights leave that behind), so their number is
-    // kept down. No match runs across a paragraph end.
+    // the end of its last one is replaced in one go, so the number of edits
+    // (each of which the document records for undo) is kept down. No match
+    // runs across a paragraph end.
     QTextCursor cursor(document);
     qsizetype end = map.starts.size();
     while (end > 0) {

@@ -43,6 +43,12 @@ public:
     static int run(VocalyneDocumentEdit *edit, const QString &text, const QString &replacement,
                    const VocalyneTextSearch::Options &options, QTextCursor *last = nullptr);
 
+    /// Replaces the length characters at start by replacement as one undo
+    /// step, moving the entities as run() does (an entity that starts with
+    /// the replaced text starts with the new text).
+    static void replaceOne(VocalyneDocumentEdit *edit, int start, int length,
+                           const QString &replacement);
+
     /// Moves every entity of edit by map (the lists only; the next sync of
     /// the editor builds the highlights from them).
     static void moveEntities(VocalyneDocumentEdit *edit, const PositionMap &map);

@@ -2,6 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "vocalynetextsearch.h"
 
+#include "vocalynedocumentedit.h"
+#include "vocalynereplaceall.h"
+
+#include <QTextBlock>
+
 namespace {
 
 // Removes [from, to). Undoing a removal inserts the text again; a cursor at
@@ -42,6 +47,40 @@ QTextCursor VocalyneTextSearch::find(const QTextDocument *document, const QStrin
     return document->find(text, from, findFlags(options));
 }
 
+QList<int> VocalyneTextSearch::findAll(const QTextDocument *document, const QString &text,
+                                       const Options &options)
+{
+    QList<int> starts;
+    if (!document || text.isEmpty())
+        return starts;
+    const Qt::CaseSensitivity sensitivity =
+        options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const qsizetype length = text.size();
+    // Paragraph by paragraph, as the document's own search goes: a
+    // no-break space counts as a space, and a match that is not a whole
+    // word is passed by together with the character after it.
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QString paragraph = block.text();
+        paragraph.replace(QChar::Nbsp, QLatin1Char(' '));
+        qsizetype offset = 0;
+        while (offset <= paragraph.size()) {
+            const qsizetype index = paragraph.indexOf(text, offset, sensitivity);
+            if (index < 0)
+                break;
+            const qsizetype end = index + length;
+            if (options.wholeWords &&
+                ((index > 0 && paragraph.at(index - 1).isLetterOrNumber()) ||
+                 (end < paragraph.size() && paragraph.at(end).isLetterOrNumber()))) {
+                offset = end + 1;
+                continue;
+            }
+            starts.append(block.position() + int(index));
+            offset = end;
+        }
+    }
+    return starts;
+}
+
 void VocalyneTextSearch::replace(QTextCursor &match, const QString &replacement)
 {
     const int start = match.selectionStart();
@@ -51,6 +90,14 @@ void VocalyneTextSearch::replace(QTextCursor &match, const QString &replacement)
     cursor.clearSelection();
     if (length == 0) {
         insertAt(cursor, start, replacement);
+        match.setPosition(start + size);
+        return;
+    }
+    // In an editor the entities are plain numbers that follow the reported
+    // changes; the editor is told where the replacement puts them.
+    if (VocalyneDocumentEdit *edit = VocalyneDocumentEdit::editorOf(match.document())) {
+        VocalyneReplaceAll::replaceOne(edit, start, length, replacement);
+        match = QTextCursor(edit->document());
         match.setPosition(start + size);
         return;
     }

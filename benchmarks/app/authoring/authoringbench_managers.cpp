@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 // What the authoring commands cost in a large speech document (about
 // 1,000,000 characters with 5,000 sections, 20,000 elements and 1,000
-// bookmarks) in the shown main window: opening the section editor (new
+// bookmarks) in the shown main window: a typed character near the start
+// of the text, opening the section editor (new
 // section and editing one), disabling and enabling 1,000 selected sections
 // at once, deleting all 1,000 bookmarks and then 1,000 sections at once, and
 // one typed character afterwards. Each figure is wall time and CPU time of the GUI thread, from
@@ -174,6 +175,27 @@ int main(int argc, char **argv)
     std::printf("document: %d characters, %lld sections, %lld elements, %lld bookmarks\n",
                 edit->document()->characterCount(), qint64(edit->sections().size()),
                 qint64(edit->elements().size()), qint64(edit->bookmarks().size()));
+
+    // Typing near the start of the text, with every entity behind the caret:
+    // each key moves all of them.
+    {
+        edit->setFocus();
+        QTextCursor cursor(edit->document());
+        cursor.setPosition(100);
+        edit->setTextCursor(cursor);
+        edit->ensureCursorVisible();
+        QApplication::processEvents();
+        std::vector<Sample> keys;
+        for (int i = 0; i < 100; ++i)
+            keys.push_back(measure([&]() { QTest::keyClick(edit->viewport(), Qt::Key_X); }));
+        report("one typed character near the start", keys);
+        for (int i = 0; i < 100; ++i)
+            QTest::keyClick(edit->viewport(), Qt::Key_Backspace);
+        QApplication::processEvents();
+    }
+    // For profiling the keystroke alone.
+    if (qEnvironmentVariableIsSet("AUTHORINGBENCH_TYPING_ONLY"))
+        return 0;
 
     // Opening the section editor: a new section in the gap after section
     // 2,500, and editing section 2,500.

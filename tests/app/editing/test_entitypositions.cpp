@@ -14,31 +14,31 @@ const VoiceComboUserData Voice{3, 1, 1033};
 // bookmarks, sections, elements.
 void expectHighlightsMatchLists(const VocalyneDocumentEdit &edit)
 {
-    const QList<QTextEdit::ExtraSelection> &highlights = edit.entityHighlights();
+    const QList<VocalyneDocumentEdit::EntityHighlight> highlights = edit.entityHighlights();
     const auto &bookmarks = edit.bookmarks();
     const auto &sections = edit.sections();
     const auto &elements = edit.elements();
     ASSERT_EQ(highlights.size(), bookmarks.size() + sections.size() + elements.size());
     int i = 0;
     for (const QVT2SBookmark &bookmark : bookmarks) {
-        EXPECT_EQ(highlights.at(i).cursor.anchor(), int(bookmark.fromChar)) << "entry " << i;
-        EXPECT_EQ(highlights.at(i).cursor.position(), int(bookmark.toChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).from, int(bookmark.fromChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).to, int(bookmark.toChar)) << "entry " << i;
         EXPECT_EQ(
             highlights.at(i).format.background().color(),
             QColor(bookmark.enabled ? QStringLiteral("yellow") : QStringLiteral("lightgray")));
         ++i;
     }
     for (const QVT2SSection &section : sections) {
-        EXPECT_EQ(highlights.at(i).cursor.anchor(), int(section.fromChar)) << "entry " << i;
-        EXPECT_EQ(highlights.at(i).cursor.position(), int(section.toChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).from, int(section.fromChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).to, int(section.toChar)) << "entry " << i;
         EXPECT_EQ(highlights.at(i).format.underlineStyle(), QTextCharFormat::WaveUnderline);
         EXPECT_EQ(highlights.at(i).format.underlineColor(),
                   QColor(section.enabled ? QStringLiteral("green") : QStringLiteral("darkgray")));
         ++i;
     }
     for (const QVT2SElement &element : elements) {
-        EXPECT_EQ(highlights.at(i).cursor.anchor(), int(element.afterChar)) << "entry " << i;
-        EXPECT_EQ(highlights.at(i).cursor.position(), int(element.afterChar) + 1);
+        EXPECT_EQ(highlights.at(i).from, int(element.afterChar)) << "entry " << i;
+        EXPECT_EQ(highlights.at(i).to, int(element.afterChar) + 1);
         EXPECT_EQ(highlights.at(i).format.background().color(),
                   QColor(element.enabled ? QStringLiteral("#006699") : QStringLiteral("#666666")));
         ++i;
@@ -277,23 +277,23 @@ TEST_F(EntityPositions, OnlyEntitiesOnScreenAreHandedToTheWidget)
     edit->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(edit.get()));
     edit->viewport()->repaint();
-    QList<QTextEdit::ExtraSelection> shown = edit->shownHighlights();
+    QList<VocalyneDocumentEdit::EntityHighlight> shown = edit->shownHighlights();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown.at(0).cursor.anchor(), 0);
+    EXPECT_EQ(shown.at(0).from, 0);
     EXPECT_EQ(edit->entityHighlights().size(), 3);
 
     edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
     edit->viewport()->repaint();
     shown = edit->shownHighlights();
     ASSERT_EQ(shown.size(), 2);
-    EXPECT_EQ(shown.at(0).cursor.anchor(), lastLine);
-    EXPECT_EQ(shown.at(1).cursor.anchor(), lastLine + 2);
+    EXPECT_EQ(shown.at(0).from, lastLine);
+    EXPECT_EQ(shown.at(1).from, lastLine + 2);
     // Typing above the view moves them; the widget draws the moved spans.
     insertAt(0, QStringLiteral("typed "));
     edit->viewport()->repaint();
     shown = edit->shownHighlights();
     ASSERT_EQ(shown.size(), 2);
-    EXPECT_EQ(shown.at(0).cursor.anchor(), lastLine + 6);
+    EXPECT_EQ(shown.at(0).from, lastLine + 6);
 }
 
 TEST_F(EntityPositions, InOneLongParagraphOnlyEntitiesOnTheVisibleLinesAreHandedOver)
@@ -310,10 +310,10 @@ TEST_F(EntityPositions, InOneLongParagraphOnlyEntitiesOnTheVisibleLinesAreHanded
         edit->addBookmark(from, from + 3);
     const qsizetype bookmarks = edit->bookmarks().size();
     edit->viewport()->repaint();
-    const QList<QTextEdit::ExtraSelection> top = edit->shownHighlights();
+    const QList<VocalyneDocumentEdit::EntityHighlight> top = edit->shownHighlights();
     ASSERT_FALSE(top.isEmpty());
     EXPECT_LT(top.size(), bookmarks / 10);
-    EXPECT_EQ(top.at(0).cursor.anchor(), 0);
+    EXPECT_EQ(top.at(0).from, 0);
 
     // Scrolled to the end, the last ones are shown, and a key typed there
     // keeps the set small.
@@ -321,10 +321,10 @@ TEST_F(EntityPositions, InOneLongParagraphOnlyEntitiesOnTheVisibleLinesAreHanded
     edit->moveCursor(QTextCursor::End);
     QTest::keyClick(edit.get(), Qt::Key_X);
     edit->viewport()->repaint();
-    const QList<QTextEdit::ExtraSelection> bottom = edit->shownHighlights();
+    const QList<VocalyneDocumentEdit::EntityHighlight> bottom = edit->shownHighlights();
     ASSERT_FALSE(bottom.isEmpty());
     EXPECT_LT(bottom.size(), bookmarks / 10);
-    EXPECT_EQ(bottom.last().cursor.anchor(), int(edit->bookmarks().last().fromChar));
+    EXPECT_EQ(bottom.last().from, int(edit->bookmarks().last().fromChar));
 }
 
 TEST_F(EntityPositions, HighlightsArePaintedWhereTheirTextIsShown)

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#pragma once
+
+#include "qvt2sbookmark.h"
+#include "qvt2selement.h"
+#include "qvt2ssection.h"
+
+#include <QList>
+#include <QString>
+
+class QTextDocument;
+
+/// Keeps speech entity positions in step with the edits of a text document
+/// without a text cursor per entity (the document makes every edit pay for
+/// every cursor it has ever held at once).
+///
+/// A position moves as a text cursor's would: text inserted at it goes in
+/// front of it, a removed stretch pulls the positions inside it to its
+/// start, and a stretch replaced by new text puts the positions inside it
+/// or at its ends behind the new text. An entity whose characters are all
+/// removed is gone.
+///
+/// The document reports the edits of one edit block (and of an undo or redo
+/// of one) as a single changed range that may be far wider than what really
+/// changed, for example a typed key and a cut of a long paragraph many
+/// pages further on. The tracker keeps a copy of the text with every
+/// paragraph separator as a blank and narrows such a range to the stretch
+/// whose characters really differ, so only positions there are moved by the
+/// rule above, and a change of a blank into a paragraph separator (or back)
+/// moves nothing.
+class VocalynePositionTracker
+{
+public:
+    /// One replacement: [from, from + removed) became added characters.
+    struct Change
+    {
+        int from = 0;
+        int removed = 0;
+        int added = 0;
+        bool isEmpty() const { return removed == 0 && added == 0; }
+    };
+
+    /// First and last list rows whose positions changed (-1: none) and the
+    /// rows removed (ascending).
+    struct Moved
+    {
+        int first = -1;
+        int last = -1;
+        QList<int> gone;
+    };
+
+    /// Takes the document's whole text as the text before the next change.
+    void reset(const QTextDocument *document);
+
+    /// Takes the change the document reported (QTextDocument::contentsChange)
+    /// and returns what really changed; the copy then holds the new text.
+    Change follow(const QTextDocument *document, int from, int removed, int added);
+
+    /// The text as the tracker last saw it (separators as blanks).
+    const QString &text() const { return m_text; }
+
+    /// Where position p goes through change.
+    static quint32 move(quint32 p, const Change &change);
+
+    /// Moves the ranges (bookmarks or sections) through change; ordered as
+    /// VocalyneEntityRanges::rangesOrdered says, so that ranges wholly
+    /// before the change are skipped. Gone ranges are listed, not removed.
+    static Moved moveRanges(QList<QVT2SBookmark> &ranges, bool ordered, const Change &change);
+    static Moved moveRanges(QList<QVT2SSection> &ranges, bool ordered, const Change &change);
+    /// The same for elements: each stands on one character.
+    static Moved moveElements(QList<QVT2SElement> &elements, bool ordered, const Change &change);
+
+    /// Puts every position beyond last at last (values from a file may lie
+    /// beyond the text).
+    static void clamp(QList<QVT2SBookmark> &bookmarks, QList<QVT2SSection> &sections,
+                      QList<QVT2SElement> &elements, quint32 last);
+
+    /// Removes the entries at ascending indexes in one pass.
+    template <typename List> static void removeIndexes(List &list, const QList<int> &ascending)
+    {
+        if (ascending.isEmpty())
+            return;
+        qsizetype write = ascending.first();
+        qsizetype next = 0;
+        for (qsizetype read = write; read < list.size(); ++read) {
+            if (next < ascending.size() && ascending.at(next) == read) {
+                ++next;
+                continue;
+            }
+            list[write++] = std::move(list[read]);
+        }
+        list.resize(write);
+    }
+
+    /// The text of [from, to) of document with separators as blanks.
+    static QString readText(const QTextDocument *document, int from, int to);
+
+private:
+    QString m_text;
+};
