@@ -1083,6 +1083,15 @@ void VocalyneDocumentEdit::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
 }
 
+bool VocalyneDocumentEdit::find(const QString &text, QTextDocument::FindFlags options)
+{
+    const QTextCursor found = VocalyneSoftBreaks::find(document(), text, textCursor(), options);
+    if (found.isNull())
+        return false;
+    setTextCursor(found);
+    return true;
+}
+
 QMimeData *VocalyneDocumentEdit::createMimeDataFromSelection() const
 {
     const QTextCursor cursor = textCursor();

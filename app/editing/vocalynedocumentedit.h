@@ -75,6 +75,11 @@ public:
     /// exported and checked. It hides QTextEdit::toPlainText(), which would
     /// give those as line ends.
     QString toPlainText() const { return documentText(); }
+    /// QTextEdit::find() of a plain string on the paragraphs as written: a
+    /// match may run across a soft break (see VocalyneSoftBreaks::find). A
+    /// match is selected; false when there is none.
+    using QTextEdit::find;
+    bool find(const QString &text, QTextDocument::FindFlags options = QTextDocument::FindFlags());
     int findNextBlankFromCursor() override;
     /// setModifiedState(true) followed by refreshHighlights().
     void markModifiedAndRefresh() override;

@@ -226,6 +226,88 @@ int VocalyneSoftBreaks::nextBlank(const QTextDocument *document, int from)
     return spaceAt;
 }
 
+VocalyneSoftBreaks::Paragraph VocalyneSoftBreaks::paragraphAt(const QTextDocument *document,
+                                                              int position)
+{
+    const int last = std::max(0, document->characterCount() - 1);
+    QTextBlock first = document->findBlock(std::clamp(position, 0, last));
+    QTextBlock final = first;
+    while (startsAfterSoftBreak(first))
+        first = first.previous();
+    while (startsAfterSoftBreak(final.next()))
+        final = final.next();
+    return {first.position(), final.position() + final.length() - 1};
+}
+
+QTextCursor VocalyneSoftBreaks::find(const QTextDocument *document, const QString &text,
+                                     const QTextCursor &cursor, QTextDocument::FindFlags options)
+{
+    int from = 0;
+    if (!cursor.isNull())
+        from =
+            options & QTextDocument::FindBackward ? cursor.selectionStart() : cursor.selectionEnd();
+    return find(document, text, from, options);
+}
+
+QTextCursor VocalyneSoftBreaks::find(const QTextDocument *document, const QString &text, int from,
+                                     QTextDocument::FindFlags options)
+{
+    if (!document || text.isEmpty())
+        return QTextCursor();
+    // Only a blank in the text can meet a soft break; everything else is
+    // found the document's own way.
+    if (!text.contains(u' '))
+        return document->find(text, from, options);
+
+    const bool backward = options.testFlag(QTextDocument::FindBackward);
+    const Qt::CaseSensitivity sensitivity = options.testFlag(QTextDocument::FindCaseSensitively)
+                                                ? Qt::CaseSensitive
+                                                : Qt::CaseInsensitive;
+    const int length = int(text.size());
+    const int last = document->characterCount() - 1;
+    // A backward search leaves out the character at the start position.
+    int position = backward ? from - 1 : from;
+    if (position < 0 || position > last)
+        return QTextCursor();
+    Paragraph paragraph = paragraphAt(document, position);
+    int offset = position - paragraph.start;
+    if (backward && offset == paragraph.end - paragraph.start)
+        --offset;
+    for (;;) {
+        // Soft breaks and no-break spaces read as blanks, as the document's
+        // own search reads no-break spaces.
+        const QString line = VocalyneSoftBreaks::text(document, paragraph.start, paragraph.end);
+        while (offset >= 0 && offset <= line.size()) {
+            const int index = int(backward ? line.lastIndexOf(text, offset, sensitivity)
+                                           : line.indexOf(text, offset, sensitivity));
+            if (index < 0)
+                break;
+            const int end = index + length;
+            if (options.testFlag(QTextDocument::FindWholeWords) &&
+                ((index > 0 && line.at(index - 1).isLetterOrNumber()) ||
+                 (end < line.size() && line.at(end).isLetterOrNumber()))) {
+                offset = backward ? index - 1 : end + 1;
+                continue;
+            }
+            QTextCursor found(const_cast<QTextDocument *>(document));
+            found.setPosition(paragraph.start + index);
+            found.setPosition(paragraph.start + end, QTextCursor::KeepAnchor);
+            return found;
+        }
+        if (backward) {
+            if (paragraph.start == 0)
+                return QTextCursor();
+            paragraph = paragraphAt(document, paragraph.start - 1);
+            offset = paragraph.end - paragraph.start - 1;
+        } else {
+            if (paragraph.end >= last)
+                return QTextCursor();
+            paragraph = paragraphAt(document, paragraph.end + 1);
+            offset = 0;
+        }
+    }
+}
+
 bool VocalyneSoftBreaks::mayOutgrow(const QTextCursor &cursor, int added)
 {
     return !cursor.isNull() && added > 0 && cursor.block().length() - 1 + added > MaxPiece;

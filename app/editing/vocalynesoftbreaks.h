@@ -5,10 +5,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextFormat>
-
-class QTextCursor;
-class QTextDocument;
 
 /// Keeps long paragraphs of an editor's text document cut into short visual
 /// pieces, so that a keystroke costs the same in a paragraph of a million
@@ -65,6 +64,26 @@ public:
     /// The position of the first blank (a space or a soft break) at or
     /// after from; -1 when there is none.
     static int nextBlank(const QTextDocument *document, int from);
+
+    /// A paragraph as the user wrote it: its pieces joined by soft breaks.
+    struct Paragraph
+    {
+        int start = 0; ///< position of its first character
+        int end = 0;   ///< position of its paragraph separator (or the text's end)
+    };
+    /// The paragraph that holds position (clamped to the text).
+    static Paragraph paragraphAt(const QTextDocument *document, int position);
+
+    /// QTextDocument::find() of a plain string, with the same rules (no
+    /// match across a paragraph end, a no-break space matches a blank, the
+    /// flags), but on the paragraphs as the user wrote them: a match may run
+    /// across a soft break, which matches a blank.
+    static QTextCursor find(const QTextDocument *document, const QString &text, int from,
+                            QTextDocument::FindFlags options = {});
+    /// The same from cursor's selection (its end, or its start searching
+    /// backward), as QTextDocument::find() takes a cursor.
+    static QTextCursor find(const QTextDocument *document, const QString &text,
+                            const QTextCursor &cursor, QTextDocument::FindFlags options = {});
 
     /// Whether inserting added characters at cursor may make its piece too
     /// long. A single typed character is not an edit block, and a cut can

@@ -162,6 +162,57 @@ TEST_F(SoftBreaks, CopyAndBlankSearchSeeSpaces)
     EXPECT_EQ(edit->findNextBlankFromCursor(), soft);
 }
 
+TEST_F(SoftBreaks, FindGivesWhatTheDocumentsOwnSearchGivesInTheUncutParagraph)
+{
+    const QString text = paragraph(20000) + QStringLiteral("\nLast line, the end.");
+    edit->setPlainText(text);
+    QTextDocument uncut(text);
+    const int soft = softBreakFrom(edit->document(), 0);
+    const int secondSoft = softBreakFrom(edit->document(), soft + 1);
+    ASSERT_GT(secondSoft, soft);
+
+    using Flags = QTextDocument::FindFlags;
+    const QList<Flags> flagSets = {
+        Flags(), QTextDocument::FindBackward, QTextDocument::FindWholeWords,
+        QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords,
+        QTextDocument::FindBackward | QTextDocument::FindWholeWords};
+    const QStringList needles = {text.mid(soft - 6, 13),           // across a soft break
+                                 text.mid(soft - 6, 13).toUpper(), // the same in other case
+                                 text.mid(soft + 1, 12),           // from the start of a piece
+                                 text.mid(soft - 3, 4),            // ends on the soft break
+                                 QStringLiteral("ds the te"),      // no whole word
+                                 QStringLiteral("reads"),    // no blank: the document's own search
+                                 QStringLiteral("up. Last"), // across a real line break: never
+                                 QStringLiteral("the end.")};
+    const QList<int> starts = {0,        soft - 6,       soft,  soft + 1,
+                               soft + 2, secondSoft + 1, 15000, int(text.size())};
+    for (const QString &needle : needles) {
+        for (const Flags flags : flagSets) {
+            for (int from : starts) {
+                const QTextCursor expected = uncut.find(needle, from, flags);
+                const QTextCursor found =
+                    VocalyneSoftBreaks::find(edit->document(), needle, from, flags);
+                ASSERT_EQ(found.isNull(), expected.isNull())
+                    << needle.toStdString() << " from " << from << " flags " << int(flags);
+                if (!expected.isNull()) {
+                    EXPECT_EQ(found.selectionStart(), expected.selectionStart())
+                        << needle.toStdString() << " from " << from << " flags " << int(flags);
+                    EXPECT_EQ(found.selectionEnd(), expected.selectionEnd());
+                }
+            }
+        }
+    }
+
+    // The editor's own find (the Find dialog's) selects such a match.
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(soft - 100);
+    edit->setTextCursor(cursor);
+    ASSERT_TRUE(edit->find(text.mid(soft - 6, 13)));
+    EXPECT_EQ(edit->textCursor().selectionStart(), soft - 6);
+    EXPECT_EQ(edit->textCursor().selectionEnd(), soft + 7);
+    EXPECT_FALSE(edit->find(QStringLiteral("not in the text at all")));
+}
+
 TEST_F(SoftBreaks, TypingEnterAndBackspaceAroundASoftBreakEditTheParagraphAsWritten)
 {
     QString text = paragraph(20000);
