@@ -64,7 +64,9 @@ TEST(SpeechHost, HelloListsVoicesAndTheStoredDefaults)
         EXPECT_TRUE(hello.value(QStringLiteral("engineReady")).toBool());
         const QJsonArray voices = hello.value(QStringLiteral("voices")).toArray();
         ASSERT_GT(voices.size(), 10);
-        EXPECT_TRUE(voices.at(0).toString().startsWith(QStringLiteral("espeak-ng ")));
+        // The engine's own order: the best voice of the user's language first.
+        EXPECT_TRUE(voices.at(0).toString().startsWith(QStringLiteral("Flite English")));
+        EXPECT_TRUE(voices.contains(QStringLiteral("espeak-ng German")));
         EXPECT_FALSE(hello.value(QStringLiteral("defaults"))
                          .toObject()
                          .value(QStringLiteral("present"))
