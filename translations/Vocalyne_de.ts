@@ -2696,7 +2696,7 @@ Sie können außerdem eine Mindestlänge des kopierten Textes (in Zeichen) festl
     <message>
         <location line="+1"/>
         <source>Copied Text Limit (min number of characters to activate Watch):</source>
-        <translation>Mindestlänge des kopierten Textes (Zeichen, ab denen übernommen wird):</translation>
+        <translation>Mindestlänge des kopierten Textes (in Zeichen):</translation>
     </message>
 </context>
 <context>
