@@ -4,8 +4,11 @@
 // voice, prosody and format, the checks before a run, the rows' reports
 // and the log.
 #include "vocalynebatchnames.h"
+#include "vocalynedialogservice.h"
 #include "vocalyneexportcatalogue.h"
 #include "vocalyneexporter.h"
+#include "vocalyneexporterformataction.h"
+#include "vocalyneexportervoiceaction.h"
 #include "vocalyneexportfiles.h"
 #include "vocalyneexportinterface.h"
 #include "vocalynemessageservice.h"
@@ -18,7 +21,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCursor>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -103,16 +105,12 @@ void VocalyneExporter::createBatchPages()
 
     m_voiceMenu = new QMenu(this);
     if (m_exportInterface)
-        for (const auto &voice : m_exportInterface->exportVoices()) {
-            QAction *action = m_voiceMenu->addAction(QIcon(icon("voice16.png")), voice.first);
-            action->setData(QVariant::fromValue(voice.second));
-        }
+        for (const auto &voice : m_exportInterface->exportVoices())
+            m_voiceMenu->addAction(
+                new VocalyneExporterVoiceAction(voice.first, voice.second, m_voiceMenu));
     m_formatMenu = new QMenu(this);
-    for (const ExportSettingData &row : VocalyneExportCatalogue::generalList()) {
-        QAction *action = m_formatMenu->addAction(QIcon(VocalyneExportCatalogue::entryIconPath()),
-                                                  row.formatName);
-        action->setData(QVariant::fromValue(row));
-    }
+    for (const ExportSettingData &row : VocalyneExportCatalogue::generalList())
+        m_formatMenu->addAction(new VocalyneExporterFormatAction(row, m_formatMenu));
 
     connect(folderButton, &QPushButton::clicked, this, &VocalyneExporter::onSelFolderBtnClicked);
     connect(fileButton, &QPushButton::clicked, this, &VocalyneExporter::onSelFileBtnClicked);
@@ -194,14 +192,14 @@ void VocalyneExporter::setOutputFolder(const QString &folder)
 void VocalyneExporter::onSelFolderBtnClicked()
 {
     // A cancelled dialog empties the folder too; Next then asks for one.
-    setOutputFolder(QFileDialog::getExistingDirectory(this, tr("Select output folder:"), QString(),
-                                                      QFileDialog::ShowDirsOnly |
-                                                          QFileDialog::DontResolveSymlinks));
+    setOutputFolder(VocalyneDialogService::instance()->existingDirectory(
+        this, tr("Select output folder:"), QString()));
 }
 
 void VocalyneExporter::onSelFileBtnClicked()
 {
-    addFiles(QFileDialog::getOpenFileNames(this, tr("Select one or more files to convert")));
+    addFiles(VocalyneDialogService::instance()->openFileNames(
+        this, tr("Select one or more files to convert"), QString(), QString()));
 }
 
 void VocalyneExporter::setFlagCell(int row, int column, bool enabled)
@@ -297,10 +295,10 @@ void VocalyneExporter::onDisplayEditTWidgetCellClicked(int row, int column)
 void VocalyneExporter::onVoiceChanged(QAction *action)
 {
     const int row = selectedRow();
-    if (!action || row < 0 || row >= m_items.size() ||
-        !action->data().canConvert<VoiceComboUserData>())
+    const auto *voiceAction = qobject_cast<VocalyneExporterVoiceAction *>(action);
+    if (!voiceAction || row < 0 || row >= m_items.size())
         return;
-    const VoiceComboUserData voice = action->data().value<VoiceComboUserData>();
+    const VoiceComboUserData voice = voiceAction->voice();
     BatchExportItem &item = m_items[row];
     item.voiceEngineTypeId = voice.engineTypeId;
     item.voiceId = voice.voiceId;
@@ -312,16 +310,15 @@ void VocalyneExporter::onVoiceChanged(QAction *action)
 void VocalyneExporter::onFormatChanged(QAction *action)
 {
     const int row = selectedRow();
-    ExportSettingData format;
-    if (!action || row < 0 || row >= m_items.size() ||
-        !VocalyneExportCatalogue::fromVariant(action->data(), format))
+    const auto *format = qobject_cast<VocalyneExporterFormatAction *>(action);
+    if (!format || row < 0 || row >= m_items.size())
         return;
     BatchExportItem &item = m_items[row];
-    item.strToken = format.strToken;
-    item.intToken = format.intToken;
-    item.audioSamplingRate = format.audioSamplingRate;
-    item.audioChannels = format.audioChannels;
-    item.audioBitRate = format.audioBitRate;
+    item.strToken = format->strToken();
+    item.intToken = format->intToken();
+    item.audioSamplingRate = format->audioSamplingRate();
+    item.audioChannels = format->audioChannels();
+    item.audioBitRate = format->audioBitRate();
     QTableWidgetItem *output = m_table->item(row, OutputColumn);
     output->setText(
         VocalyneBatchNames::replaceExtension(output->text(), item.strToken, item.isMP3));

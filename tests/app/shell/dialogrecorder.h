@@ -23,6 +23,17 @@ public:
         asked.append(caption);
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
     }
+    QStringList openFileNames(QWidget *, const QString &caption, const QString &,
+                              const QString &) override
+    {
+        asked.append(caption);
+        return openManyAnswers.isEmpty() ? QStringList() : openManyAnswers.takeFirst();
+    }
+    QString existingDirectory(QWidget *, const QString &caption, const QString &) override
+    {
+        asked.append(caption);
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+    }
     QString saveFileName(QWidget *, const QString &caption, const QString &proposal,
                          const QString &filter) override
     {
@@ -42,6 +53,8 @@ public:
     }
 
     QStringList openAnswers;
+    QList<QStringList> openManyAnswers;
+    QStringList folderAnswers;
     QStringList saveAnswers;
     QList<int> integerAnswers;
     QStringList asked;

@@ -17,6 +17,19 @@ QString VocalyneDialogService::openFileName(QWidget *parent, const QString &capt
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
+QStringList VocalyneDialogService::openFileNames(QWidget *parent, const QString &caption,
+                                                 const QString &directory, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(parent, caption, directory, filter);
+}
+
+QString VocalyneDialogService::existingDirectory(QWidget *parent, const QString &caption,
+                                                 const QString &directory)
+{
+    return QFileDialog::getExistingDirectory(
+        parent, caption, directory, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+}
+
 QString VocalyneDialogService::saveFileName(QWidget *parent, const QString &caption,
                                             const QString &proposal, const QString &filter)
 {

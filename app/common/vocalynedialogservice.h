@@ -3,12 +3,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
-/// The modal input dialogs of the main window (file choosers and the number
-/// prompt) go through this service, so that tests can answer them without a
-/// window, as MessageRecorder does for message boxes.
+/// The modal input dialogs of the main program (file and folder choosers and
+/// the number prompt) go through this service, so that tests can answer them
+/// without a window, as MessageRecorder does for message boxes.
 class VocalyneDialogService
 {
 public:
@@ -17,6 +18,13 @@ public:
     /// An existing file to open; empty when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &directory,
                                  const QString &filter);
+    /// Existing files to open, several at once; empty when cancelled.
+    virtual QStringList openFileNames(QWidget *parent, const QString &caption,
+                                      const QString &directory, const QString &filter);
+    /// An existing folder, symbolic links left as they are; empty when
+    /// cancelled.
+    virtual QString existingDirectory(QWidget *parent, const QString &caption,
+                                      const QString &directory);
     /// A file name to save under; empty when cancelled.
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &proposal,
                                  const QString &filter);
