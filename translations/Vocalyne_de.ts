@@ -199,7 +199,7 @@ Die Standard-Stimmeneinstellungen werden wiederhergestellt ...</translation>
         <location line="+1"/>
         <location filename="../app/shell/vocalynemainwindowimport.cpp" line="+21"/>
         <source>Unspecified error.</source>
-        <translation>Unbekannter Fehler.</translation>
+        <translation>Nicht näher bezeichneter Fehler.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1748,7 +1748,7 @@ Aufwärts suchen: Sucht vom Cursor aus in Richtung Textanfang.</translation>
         <location line="+28"/>
         <location line="+42"/>
         <source>Speaking</source>
-        <translation>Vorlesen</translation>
+        <translation>Wird vorgelesen</translation>
     </message>
     <message>
         <location filename="../app/shell/vocalynemainwindowtray.cpp" line="+39"/>
@@ -2539,7 +2539,7 @@ Geschwindigkeit, Lautstärke und Tonhöhe sind Prozentwerte; 100 % ist der empfo
     <message>
         <location line="+2"/>
         <source>Voice Format:</source>
-        <translation>Stimmenformat:</translation>
+        <translation>Ausgabeformat der Stimme:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -3433,7 +3433,7 @@ Sie können außerdem eine Mindestlänge des kopierten Textes (in Zeichen) festl
     <message>
         <location line="+1"/>
         <source>Modifier</source>
-        <translation>Attribut</translation>
+        <translation>Modifikator</translation>
     </message>
     <message>
         <location line="+1"/>
