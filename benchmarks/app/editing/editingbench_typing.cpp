@@ -20,11 +20,15 @@
 //   xvfb-run -a -s "-screen 0 1920x1080x24" build/bin/editingbench_typing
 // (without a display it falls back to the offscreen platform, which paints
 // too, into memory). EDITINGBENCH_PLACE limits the run to one typing place;
-// EDITINGBENCH_NO_BASELINE skips the plain widget.
+// EDITINGBENCH_NO_BASELINE skips the plain widget; EDITINGBENCH_PICTURE=PREFIX saves a
+// picture of each window as PREFIX-shape-size.png. A paragraph longer than a few
+// thousand characters is held in the editor as pieces joined by soft breaks; the
+// setup line counts them.
 #include "vocalynedocumentedit.h"
 #include "vocalynemainwindowinterface.h"
 #include "vocalynemessageservice.h"
 #include "vocalynesettingskeys.h"
+#include "vocalynesoftbreaks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -276,10 +280,17 @@ void runShape(const Shape &shape, const int textSize, const int keysPerPlace)
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
     std::printf("setup: %lld ms (text %d chars, %d sections, %d elements, %d bookmarks, "
-                "%d highlights, %d on screen)\n",
+                "%d highlights, %d on screen, %d soft breaks)\n",
                 setup.elapsed(), int(edit->document()->characterCount()), sectionCount,
                 elementCount, bookmarkCount, int(edit->entityHighlights().size()),
-                int(edit->shownHighlights().size()));
+                int(edit->shownHighlights().size()),
+                VocalyneSoftBreaks::softBreakCount(edit->document()));
+    // A picture of the editor, to see where its soft breaks end lines.
+    if (const QString picture = qEnvironmentVariable("EDITINGBENCH_PICTURE"); !picture.isEmpty())
+        window.grab().save(QStringLiteral("%1-%2-%3.png")
+                               .arg(picture)
+                               .arg(QLatin1String(shape.name))
+                               .arg(textSize));
 
     struct Place
     {
