@@ -66,7 +66,8 @@ void VocalyneUserDictionary::save(const QList<Entry> &entries)
 
 QMap<uint16_t, QString> VocalyneUserDictionary::apply(const QList<Entry> &stored,
                                                       const QList<Entry> &removed,
-                                                      AddRemoveWord addRemoveWord, QWidget *parent)
+                                                      AddRemoveWord addRemoveWord, QWidget *parent,
+                                                      QList<Failure> *failures)
 {
     QMap<uint16_t, QString> lexiconTexts;
     if (!addRemoveWord)
@@ -87,12 +88,10 @@ QMap<uint16_t, QString> VocalyneUserDictionary::apply(const QList<Entry> &stored
         }
         const int32_t result = call(entry, false);
         if (result != 0) {
-            VocalyneMessageService::critical(
-                parent, QApplication::translate("QApplication", "Error"),
-                QApplication::translate(
-                    "QApplication", "Failed to update the lexicon for word %1 (error code: %2).")
-                    .arg(entry.source)
-                    .arg(result));
+            if (failures)
+                failures->append({entry.source, result});
+            else
+                reportFailures({{entry.source, result}}, parent);
         }
         lexiconTexts[entry.langId] +=
             entry.source.toLower() + QStringLiteral(" 0 ") + entry.target + QLatin1Char('\n');
@@ -100,10 +99,20 @@ QMap<uint16_t, QString> VocalyneUserDictionary::apply(const QList<Entry> &stored
     return lexiconTexts;
 }
 
-void VocalyneUserDictionary::applyToVoices(const QList<Entry> &removed, QWidget *parent,
-                                           const QString &voicesFolder)
+void VocalyneUserDictionary::reportFailures(const QList<Failure> &failures, QWidget *parent)
 {
-    const QMap<uint16_t, QString> texts = apply(load(), removed, &MSSAPIAddRemoveWord, parent);
+    for (const Failure &failure : failures) {
+        VocalyneMessageService::critical(
+            parent, QApplication::translate("QApplication", "Error"),
+            QApplication::translate("QApplication",
+                                    "Failed to update the lexicon for word %1 (error code: %2).")
+                .arg(failure.source)
+                .arg(failure.result));
+    }
+}
+
+QStringList VocalyneUserDictionary::installedVoiceNames()
+{
     QStringList voices;
     for (int32_t index = 0;; ++index) {
         int32_t length = 0;
@@ -117,8 +126,15 @@ void VocalyneUserDictionary::applyToVoices(const QList<Entry> &removed, QWidget 
         name.truncate(qBound(0, length, int(name.size()) - 1));
         voices.append(QString::fromUtf8(name));
     }
+    return voices;
+}
+
+void VocalyneUserDictionary::applyToVoices(const QList<Entry> &removed, QWidget *parent,
+                                           const QString &voicesFolder)
+{
+    const QMap<uint16_t, QString> texts = apply(load(), removed, &MSSAPIAddRemoveWord, parent);
     VocalyneVendorLexicons::rewrite(
-        voices, texts,
+        installedVoiceNames(), texts,
         voicesFolder.isEmpty() ? VocalyneVendorLexicons::defaultVoicesFolder() : voicesFolder,
         parent);
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -28,6 +29,13 @@ public:
         bool isEnabled = true;
     };
 
+    // An enabled entry the lexicon refused, with the engine's result.
+    struct Failure
+    {
+        QString source;
+        int32_t result = 0;
+    };
+
     // The engine's add-or-remove call (MSSAPIAddRemoveWord).
     using AddRemoveWord = int32_t (*)(const char *word, const char *phonemes, uint32_t language,
                                       int32_t partOfSpeech, unsigned char remove);
@@ -38,12 +46,18 @@ public:
     static void save(const QList<Entry> &entries);
 
     // Removes every removed entry from the lexicon (results ignored), adds
-    // every enabled stored entry (a failure is reported with a critical box
-    // and the rest go on) and actively removes every disabled one. Returns
-    // the lexicon text per language of the enabled entries, one line each:
-    // lower-case word, " 0 ", phonemes.
+    // every enabled stored entry (a failure is reported with a critical box,
+    // or appended to failures where given, and the rest go on) and actively
+    // removes every disabled one. Returns the lexicon text per language of
+    // the enabled entries, one line each: lower-case word, " 0 ", phonemes.
+    // Shows nothing when failures is given, so it may run on any thread.
     static QMap<uint16_t, QString> apply(const QList<Entry> &stored, const QList<Entry> &removed,
-                                         AddRemoveWord addRemoveWord, QWidget *parent = nullptr);
+                                         AddRemoveWord addRemoveWord, QWidget *parent = nullptr,
+                                         QList<Failure> *failures = nullptr);
+    // One critical box per failure.
+    static void reportFailures(const QList<Failure> &failures, QWidget *parent = nullptr);
+    // The names of the engine's voices, in catalogue order.
+    static QStringList installedVoiceNames();
 
     // Applies the stored entries and removed to the voices: to the engine's
     // lexicon as apply() does, then to the lexicon files of the installed

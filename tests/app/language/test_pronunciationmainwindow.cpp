@@ -15,6 +15,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -89,6 +90,15 @@ std::string phonemesOf(const char *text, QVTTSTextType type = QVTTSTextPlain)
 class PronunciationWindowTest : public ShellTest
 {
 protected:
+    /// Waits until the window has applied the stored dictionary, which it
+    /// does beside its thread.
+    void waitForStartUp()
+    {
+        if (auto *start = window->findChild<QThread *>(QStringLiteral("userDictionaryStart")))
+            start->wait();
+        QCoreApplication::processEvents();
+    }
+
     /// Triggers the Pronunciation Corrector command; script handles the
     /// dialog while it is open (one left open is cancelled). False when no
     /// corrector opened.
@@ -150,6 +160,7 @@ TEST_F(PronunciationWindowTest, TheStoredDictionaryIsInForceFromTheStartOfANewWi
     ASSERT_EQ(MSSAPIAddRemoveWord("tomato", "t ow", 1033, QVTTSPartOfSpeechVerb, 0), 0)
         << "a later pronunciation of the word";
     window = std::make_unique<VocalyneMainWindow>();
+    waitForStartUp();
     EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(phonemesOf("tomato"), composed) << "the user's pronunciation wins again";
     EXPECT_NE(phonemesOf("potato"), potato) << "a disabled entry is taken out";
