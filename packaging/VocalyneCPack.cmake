@@ -50,8 +50,10 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 # languages, Qt's SQLite driver (the history) and its X11 / offscreen platforms.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "espeak-ng-data, libqt6sql6-sqlite, qt6-qpa-plugins, tesseract-ocr-eng, tesseract-ocr-deu, tesseract-ocr-spa, tesseract-ocr-fra, tesseract-ocr-ita, tesseract-ocr-nld, tesseract-ocr-por, tesseract-ocr-vie")
-# Qt's own German texts, opening pages and mail, and the desktop's file types.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils, shared-mime-info")
+# Qt's own German texts, opening pages and mail, and the desktop's file types
+# and "Open with" lists.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, xdg-utils, shared-mime-info, desktop-file-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "chromium | firefox-esr, thunderbird, qt6-wayland")
 
 # The speech host's system-wide registrations are configuration files.
