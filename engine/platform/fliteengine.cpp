@@ -498,9 +498,9 @@ HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &
             for (const cst_item *word = token ? item_daughter(token) : nullptr; word;
                  word = item_next(word)) {
                 const float start = wordStart(word);
-                times[k].words.emplace_back(
-                    lowerAscii(item_feat_string(word, "name")),
-                    start >= 0 ? int64_t(std::lround(double(start) * rate)) : -1);
+                times[k].words.emplace_back(lowerAscii(item_feat_string(word, "name")),
+                                            start >= 0 ? int64_t(std::lround(double(start) * rate))
+                                                       : -1);
             }
         }
         std::vector<int16_t> samples(wave->samples, wave->samples + wave->num_samples);
@@ -532,7 +532,10 @@ HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &
             // unclaimed Flite word starts. Tokens Flite reads as no word (a
             // lone dash) are not reported.
             size_t next = 0;
-            for (const auto &[start, end] : hostWords(piece.codePoints, t.first, t.last)) {
+            auto words = hostWords(piece.codePoints, t.first, t.last);
+            if (words.empty()) // "&" read as "and": the token is the word
+                words.emplace_back(t.first, t.last);
+            for (const auto &[start, end] : words) {
                 std::string name;
                 for (uint32_t k = start; k < end; ++k) {
                     std::string folded = foldCodePoint(piece.codePoints[k]);

@@ -10,12 +10,15 @@ using namespace qvsp;
 
 namespace voicetest {
 
-std::unique_ptr<Voice> makeVoice(const std::string &output)
+std::unique_ptr<Voice> makeVoice(const std::string &output, const std::u16string &voiceName)
 {
     setenv("VOCALYNE_AUDIO_OUTPUT", output.c_str(), 1);
     HResult hr = kFail;
     auto voice = createVoice(&hr);
     if (!voice || hr != kOk)
+        return nullptr;
+    const VoiceTokenPtr token = tokenNamed(voiceName);
+    if (!token || voice->setVoice(token) != kOk)
         return nullptr;
     voice->setInterest(kAllTtsEvents, kAllTtsEvents);
     return voice;

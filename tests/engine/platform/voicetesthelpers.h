@@ -10,8 +10,12 @@
 
 namespace voicetest {
 
-// A voice speaking into the output named like VOCALYNE_AUDIO_OUTPUT does.
-std::unique_ptr<qvsp::Voice> makeVoice(const std::string &output);
+// A voice speaking into the output named like VOCALYNE_AUDIO_OUTPUT does,
+// with the voice of that description (espeak-ng's American English unless
+// a test names another; the default voice of a new voice object is the
+// best-sounding one, which is another synthesiser's).
+std::unique_ptr<qvsp::Voice> makeVoice(const std::string &output,
+                                       const std::u16string &voiceName = u"espeak-ng English (America)");
 // Speaks text and waits until it is done; every queued event.
 std::vector<qvsp::Event> speakAndCollect(qvsp::Voice &voice, const std::u16string &text,
                                          uint32_t flags);
