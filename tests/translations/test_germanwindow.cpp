@@ -2,11 +2,21 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "tsfile.h"
 #include "vocalynecatalogues.h"
+#include "vocalynedocpropertiesdlg.h"
+#include "vocalyneexporter.h"
+#include "vocalynefindreplacedlg.h"
 #include "vocalynemainwindow.h"
+#include "vocalynemanagescdictdlg.h"
+#include "vocalynepreferencesdlg.h"
+#include "vocalynepronunciationcorrectordlg.h"
+#include "vocalynespeechelementeditor.h"
+#include "vocalynespeechsectioneditor.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QDockWidget>
+#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QMainWindow>
@@ -19,10 +29,12 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QWizardPage>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -61,6 +73,67 @@ protected:
     std::unique_ptr<VocalyneCatalogues> catalogues;
     std::unique_ptr<VocalyneMainWindow> window;
 };
+
+/// The texts a widget and its children show.
+QStringList shownTexts(const QWidget *root)
+{
+    QStringList shown{root->windowTitle()};
+    for (QAction *action : root->findChildren<QAction *>())
+        shown << action->text() << action->toolTip();
+    for (QMenu *menu : root->findChildren<QMenu *>())
+        shown << menu->title();
+    for (QLabel *label : root->findChildren<QLabel *>())
+        shown << label->text();
+    for (QAbstractButton *button : root->findChildren<QAbstractButton *>())
+        shown << button->text() << button->toolTip();
+    for (QGroupBox *box : root->findChildren<QGroupBox *>())
+        shown << box->title();
+    for (QComboBox *combo : root->findChildren<QComboBox *>())
+        for (int i = 0; i < combo->count(); ++i)
+            shown << combo->itemText(i);
+    for (QWizardPage *page : root->findChildren<QWizardPage *>())
+        shown << page->title() << page->subTitle();
+    for (QDockWidget *dock : root->findChildren<QDockWidget *>())
+        shown << dock->windowTitle();
+    for (QToolBar *bar : root->findChildren<QToolBar *>())
+        shown << bar->windowTitle();
+    for (QTableWidget *table : root->findChildren<QTableWidget *>())
+        for (int column = 0; column < table->columnCount(); ++column)
+            if (QTableWidgetItem *item = table->horizontalHeaderItem(column))
+                shown << item->text();
+    for (QTreeWidget *tree : root->findChildren<QTreeWidget *>()) {
+        shown << tree->headerItem()->text(0);
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            shown << tree->topLevelItem(i)->text(0);
+    }
+    for (QTabWidget *tabs : root->findChildren<QTabWidget *>())
+        for (int i = 0; i < tabs->count(); ++i)
+            shown << tabs->tabText(i);
+    return shown;
+}
+
+/// The source texts that have a German translation different from them.
+QSet<QString> translatedSources()
+{
+    QString error;
+    const QList<TsMessage> messages =
+        readTsFile(QStringLiteral(VOCALYNE_TS_DIR "/Vocalyne_de.ts"), &error);
+    QSet<QString> english;
+    for (const TsMessage &message : messages)
+        if (message.translation != message.source)
+            english.insert(message.source);
+    return english;
+}
+
+/// The texts of shown that are still the English source of a translation.
+QStringList leftInEnglish(const QStringList &shown, const QSet<QString> &english)
+{
+    QStringList left;
+    for (const QString &text : shown)
+        if (!text.isEmpty() && english.contains(text) && !left.contains(text))
+            left << text;
+    return left;
+}
 
 QChar mnemonic(const QString &text)
 {
@@ -117,47 +190,41 @@ TEST_F(GermanWindow, LeavesNoTranslatedTextOfTheWindowInEnglish)
     // Every text the window shows that the catalogue translates must show
     // translated: a text looked up in another context than the one it was
     // collected in would stay English.
-    QString error;
-    const QList<TsMessage> messages =
-        readTsFile(QStringLiteral(VOCALYNE_TS_DIR "/Vocalyne_de.ts"), &error);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    QSet<QString> english;
-    for (const TsMessage &message : messages)
-        if (message.translation != message.source)
-            english.insert(message.source);
-
-    QStringList shown;
-    for (QAction *action : window->findChildren<QAction *>())
-        shown << action->text() << action->toolTip();
-    for (QMenu *menu : window->findChildren<QMenu *>())
-        shown << menu->title();
-    for (QLabel *label : window->findChildren<QLabel *>())
-        shown << label->text();
-    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
-        shown << button->text() << button->toolTip();
-    for (QDockWidget *dock : window->findChildren<QDockWidget *>())
-        shown << dock->windowTitle();
-    for (QToolBar *bar : window->findChildren<QToolBar *>())
-        shown << bar->windowTitle();
-    for (QTableWidget *table : window->findChildren<QTableWidget *>())
-        for (int column = 0; column < table->columnCount(); ++column)
-            if (QTableWidgetItem *item = table->horizontalHeaderItem(column))
-                shown << item->text();
-    for (QTreeWidget *tree : window->findChildren<QTreeWidget *>()) {
-        shown << tree->headerItem()->text(0);
-        for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            shown << tree->topLevelItem(i)->text(0);
-    }
-    for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
-        for (int i = 0; i < tabs->count(); ++i)
-            shown << tabs->tabText(i);
-
-    QStringList left;
-    for (const QString &text : shown)
-        if (!text.isEmpty() && english.contains(text) && !left.contains(text))
-            left << text;
+    const QSet<QString> english = translatedSources();
+    ASSERT_GT(english.size(), 400);
+    const QStringList shown = shownTexts(window.get());
     EXPECT_GT(shown.size(), 100);
+    const QStringList left = leftInEnglish(shown, english);
     EXPECT_TRUE(left.isEmpty()) << left.join(QStringLiteral(" | ")).toStdString();
+}
+
+TEST_F(GermanWindow, DialogsShowTheirTextsInGerman)
+{
+    const QSet<QString> english = translatedSources();
+    VocalyneDocumentEdit *edit = window->currentDocumentEdit();
+    ASSERT_NE(edit, nullptr);
+    std::vector<std::unique_ptr<QWidget>> dialogs;
+    dialogs.emplace_back(new VocalynePreferencesDlg(window.get()));
+    dialogs.emplace_back(new VocalyneManageSCDictDlg(window.get()));
+    dialogs.emplace_back(new VocalyneFindReplaceDlg(window.get(), window.get()));
+    dialogs.emplace_back(new VocalyneDocPropertiesDlg(window.get(), edit));
+    dialogs.emplace_back(new VocalyneSpeechSectionEditor(window.get(), QStringLiteral("Hallo"), 0,
+                                                         -1, window.get()));
+    dialogs.emplace_back(new VocalyneSpeechElementEditor(window.get(), window.get()));
+    dialogs.emplace_back(new VocalynePronunciationCorrectorDlg(window.get(), window.get()));
+    dialogs.emplace_back(
+        new VocalyneExporter(window.get(), window.get(), VocalyneExporter::SingleMode, 3));
+    dialogs.emplace_back(
+        new VocalyneExporter(window.get(), window.get(), VocalyneExporter::BatchMode, -4));
+    for (const auto &dialog : dialogs) {
+        const QStringList shown = shownTexts(dialog.get());
+        const QStringList left = leftInEnglish(shown, english);
+        EXPECT_TRUE(left.isEmpty()) << dialog->metaObject()->className() << ": "
+                                    << left.join(QStringLiteral(" | ")).toStdString();
+    }
+    // Spot checks that the sweep looks at translated texts at all.
+    EXPECT_EQ(dialogs.at(0)->windowTitle(), QStringLiteral("Einstellungen"));
+    EXPECT_EQ(dialogs.at(2)->windowTitle(), QStringLiteral("Suchen und Ersetzen"));
 }
 
 TEST_F(GermanWindow, MenuBarAcceleratorsStayUnique)
