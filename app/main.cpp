@@ -14,6 +14,8 @@
 int main(int argc, char *argv[])
 {
     VocalyneApp app(argc, argv);
+    // Desktops match the windows to the menu entry and its icon by this name.
+    VocalyneApp::setDesktopFileName(QStringLiteral("org.halvern.Vocalyne"));
 
     // Missing catalogues leave the program untranslated; that is not an error.
     const VocalyneCatalogues catalogues(QStringLiteral("Vocalyne"), QLocale::system().name(),

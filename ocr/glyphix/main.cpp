@@ -13,6 +13,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Halvern"));
     QApplication::setApplicationName(QStringLiteral("HalvernGlyphix"));
+    // Desktops match the window to the menu entry and its icon by this name.
+    QApplication::setDesktopFileName(QStringLiteral("org.halvern.HalvernGlyphix"));
 
     // The program's catalogue ("HalvernGlyphix_de_DE" falls back to
     // "HalvernGlyphix_de"); Qt's own covers the standard buttons.
