@@ -102,7 +102,9 @@ void VocalyneMainWindow::showHelpTopic(const QString &topic)
     BusyCursor busy;
     if (!QFileInfo(page).isFile() ||
         !VocalyneLauncher::instance()->openUrl(QUrl::fromLocalFile(page)))
-        VocalyneMessageService::critical(this, appText("Error"), appText("Help cannot be found."));
+        VocalyneMessageService::critical(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "Help cannot be found.")));
 }
 
 void VocalyneMainWindow::showHelpMain()
@@ -133,8 +135,9 @@ void VocalyneMainWindow::openLocalPage(const QString &baseName)
                                                       VocalyneHelpFiles::systemLocaleName());
     BusyCursor busy;
     if (!VocalyneLauncher::instance()->openUrl(QUrl::fromLocalFile(page)))
-        VocalyneMessageService::critical(this, appText("Error"),
-                                         appText("No default web browser could be found."));
+        VocalyneMessageService::critical(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "No default web browser could be found.")));
 }
 
 void VocalyneMainWindow::runDefWebBrowserWithToolbarPage()
@@ -158,8 +161,10 @@ void VocalyneMainWindow::runSupportedEmailClient()
     if (!started)
         started = launcher->openUrl(QUrl(QStringLiteral("mailto:")));
     if (!started)
-        VocalyneMessageService::critical(this, appText("Error"),
-                                         appText("No mail client can be found on your system."));
+        VocalyneMessageService::critical(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(
+                QT_TRANSLATE_NOOP("QApplication", "No mail client can be found on your system.")));
 }
 
 void VocalyneMainWindow::runOCRProgram()
@@ -169,7 +174,9 @@ void VocalyneMainWindow::runOCRProgram()
     const QFileInfo info(program);
     if (!info.isFile() || !info.isExecutable() ||
         !VocalyneLauncher::instance()->startDetached(program, {}))
-        VocalyneMessageService::critical(this, appText("Error"),
-                                         appText("Halvern ") + QChar(0x00AE) +
-                                             appText(" Glyphix cannot be found on your system."));
+        VocalyneMessageService::critical(
+            this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
+            appText(QT_TRANSLATE_NOOP("QApplication", "Halvern ")) + QChar(0x00AE) +
+                appText(
+                    QT_TRANSLATE_NOOP("QApplication", " Glyphix cannot be found on your system.")));
 }
