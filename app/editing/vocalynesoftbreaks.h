@@ -34,9 +34,9 @@ public:
     /// The character-format property that marks a separator as a soft break.
     static constexpr int SoftBreakProperty = QTextFormat::UserProperty + 0x2029;
     /// Pieces longer than this are cut.
-    static constexpr int MaxPiece = 8000;
+    static constexpr int MaxPiece = 5000;
     /// The length cut pieces aim at.
-    static constexpr int TargetPiece = 3000;
+    static constexpr int TargetPiece = 2000;
 
     /// Watches document (not owned) from now on.
     VocalyneSoftBreaks(QTextDocument *document, QObject *parent);
