@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "halvernglyphix.h"
+#include "ocrlog.h"
 
 #include "ui_halvernglyphix.h"
 #include "vocalynelocations.h"
@@ -12,6 +13,7 @@
 #include <QFileDialog>
 #include <QSaveFile>
 #include <QTextCursor>
+#include <QDir>
 #include <QTranslator>
 
 namespace {
@@ -234,9 +236,9 @@ void HalvernGlyphix::onTiff2TxtProcFinished(int exitCode, QProcess::ExitStatus e
                 this, tr("Error"),
                 tr("The conversion process terminated with error code %1.\nImportant: The TIFF "
                    "file must be of the UNCOMPRESSED TIFF file format.\nPlease check file "
-                   "'tesseract.log' in the program directory for more information about this "
-                   "error.")
-                    .arg(code));
+                   "'%2' for more information about this error.")
+                    .arg(code)
+                    .arg(QDir::toNativeSeparators(OcrLog::defaultPath())));
     }
     setRunningButtons(false);
 }

@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "halvernglyphix.h"
 #include "messagerecorder.h"
+#include "ocrlog.h"
 #include "ocrtestimages.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,6 +106,11 @@ TEST_F(OcrDialog, MissingFileShowsBothMessages)
               QStringLiteral("Unable to open TIFF file. Make sure it an uncompressed TIFF file."));
     EXPECT_TRUE(recorder.messages.at(1).text.startsWith(
         QStringLiteral("The conversion process terminated with error code -1.\n")));
+    // The message sends the user to the recogniser's log in the user's data
+    // folder, not to the program's folder, where nothing is written.
+    const QString log = OcrLog::defaultPath();
+    EXPECT_TRUE(recorder.messages.at(1).text.contains(QDir::toNativeSeparators(log)))
+        << recorder.messages.at(1).text.toStdString();
     EXPECT_EQ(recorder.messages.at(1).title, QStringLiteral("Error"));
     EXPECT_EQ(buttons(), (QList<bool>{true, true, true, false}));
 }

@@ -143,10 +143,10 @@ Möchten Sie sie wirklich abbrechen?</translation>
         <location line="+4"/>
         <source>The conversion process terminated with error code %1.
 Important: The TIFF file must be of the UNCOMPRESSED TIFF file format.
-Please check file &apos;tesseract.log&apos; in the program directory for more information about this error.</source>
+Please check file &apos;%2&apos; for more information about this error.</source>
         <translation>Die Texterkennung wurde mit dem Fehlercode %1 beendet.
 Wichtig: Die TIFF-Datei muss im UNKOMPRIMIERTEN TIFF-Format vorliegen.
-Weitere Informationen zu diesem Fehler finden Sie in der Datei „tesseract.log“ im Programmverzeichnis.</translation>
+Weitere Informationen zu diesem Fehler finden Sie in der Datei „%2“.</translation>
     </message>
 </context>
 <context>
