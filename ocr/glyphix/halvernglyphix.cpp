@@ -10,10 +10,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QSaveFile>
 #include <QTextCursor>
-#include <QDir>
 #include <QTranslator>
 
 namespace {
