@@ -407,7 +407,7 @@ void VocalyneDocumentEdit::refreshHighlights()
 
 void VocalyneDocumentEdit::noteContentsChange(int from, int charsRemoved, int charsAdded)
 {
-    const VocalynePositionTracker::Change change =
+    const QList<VocalynePositionTracker::Change> changes =
         m_tracker.follow(document(), from, charsRemoved, charsAdded);
     if (m_keepPositions) {
         // The caller moved the entities itself.
@@ -422,7 +422,7 @@ void VocalyneDocumentEdit::noteContentsChange(int from, int charsRemoved, int ch
         m_adoptLists = true;
         return;
     }
-    if (change.isEmpty())
+    if (changes.isEmpty())
         return;
     if (m_clampPending) {
         m_clampPending = false;
@@ -431,33 +431,47 @@ void VocalyneDocumentEdit::noteContentsChange(int from, int charsRemoved, int ch
                                        quint32(std::max(0, lengthBefore - 1)));
     }
 
-    // Only the entities from the change on are looked at: a keystroke costs
-    // a few operations per entity behind it and nothing per entity before.
-    const auto bookmarks =
-        VocalynePositionTracker::moveRanges(m_bookmarks, m_bookmarksOrdered, change);
-    const auto sections =
-        VocalynePositionTracker::moveRanges(m_sections, m_sectionsOrdered, change);
-    const auto elements =
-        VocalynePositionTracker::moveElements(m_elements, m_elementsOrdered, change);
+    // Only the entities from a change on are looked at: a keystroke costs a
+    // few operations per entity behind it and nothing per entity before.
+    // Several changes (one edit block) come last first, so each holds in
+    // the positions the ones before it left.
+    QList<int> goneBookmarks, goneSections, goneElements;
     auto merge = [](int(&rows)[2], const VocalynePositionTracker::Moved &moved) {
         if (moved.first < 0)
             return;
         rows[0] = rows[0] < 0 ? moved.first : std::min(rows[0], moved.first);
         rows[1] = std::max(rows[1], moved.last);
     };
-    merge(m_movedBookmarkRows, bookmarks);
-    merge(m_movedSectionRows, sections);
-    if (!bookmarks.gone.isEmpty() || !sections.gone.isEmpty() || !elements.gone.isEmpty()) {
-        VocalynePositionTracker::removeIndexes(m_bookmarks, bookmarks.gone);
-        VocalynePositionTracker::removeIndexes(m_sections, sections.gone);
-        VocalynePositionTracker::removeIndexes(m_elements, elements.gone);
-        m_highlightBookmarks = int(m_bookmarks.size());
-        m_highlightSections = int(m_sections.size());
-        m_highlightElements = int(m_elements.size());
-        m_bookmarkRowsGone = m_bookmarkRowsGone || !bookmarks.gone.isEmpty();
-        m_sectionRowsGone = m_sectionRowsGone || !sections.gone.isEmpty();
-        m_elementsGone = true;
+    for (const VocalynePositionTracker::Change &change : changes) {
+        const auto bookmarks =
+            VocalynePositionTracker::moveRanges(m_bookmarks, m_bookmarksOrdered, change);
+        const auto sections =
+            VocalynePositionTracker::moveRanges(m_sections, m_sectionsOrdered, change);
+        const auto elements =
+            VocalynePositionTracker::moveElements(m_elements, m_elementsOrdered, change);
+        merge(m_movedBookmarkRows, bookmarks);
+        merge(m_movedSectionRows, sections);
+        goneBookmarks += bookmarks.gone;
+        goneSections += sections.gone;
+        goneElements += elements.gone;
     }
+    if (goneBookmarks.isEmpty() && goneSections.isEmpty() && goneElements.isEmpty())
+        return;
+    for (QList<int> *gone : {&goneBookmarks, &goneSections, &goneElements}) {
+        if (changes.size() > 1) {
+            std::sort(gone->begin(), gone->end());
+            gone->erase(std::unique(gone->begin(), gone->end()), gone->end());
+        }
+    }
+    VocalynePositionTracker::removeIndexes(m_bookmarks, goneBookmarks);
+    VocalynePositionTracker::removeIndexes(m_sections, goneSections);
+    VocalynePositionTracker::removeIndexes(m_elements, goneElements);
+    m_highlightBookmarks = int(m_bookmarks.size());
+    m_highlightSections = int(m_sections.size());
+    m_highlightElements = int(m_elements.size());
+    m_bookmarkRowsGone = m_bookmarkRowsGone || !goneBookmarks.isEmpty();
+    m_sectionRowsGone = m_sectionRowsGone || !goneSections.isEmpty();
+    m_elementsGone = true;
 }
 
 void VocalyneDocumentEdit::finishEntityChanges()

@@ -9,12 +9,16 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 
 // Below this many characters a change is read character by character; a
 // paragraph's text would copy the whole paragraph, which may be the book.
 constexpr int ReadByCharacter = 256;
+
+// Edits of one reported change beyond which it is taken as one replacement.
+constexpr int MaxEdits = 2048;
 
 inline QChar blankForSeparator(QChar c)
 {
@@ -98,8 +102,8 @@ QString VocalynePositionTracker::readText(const QTextDocument *document, int fro
     return text;
 }
 
-VocalynePositionTracker::Change VocalynePositionTracker::follow(const QTextDocument *document,
-                                                                int from, int removed, int added)
+QList<VocalynePositionTracker::Change>
+VocalynePositionTracker::follow(const QTextDocument *document, int from, int removed, int added)
 {
     Change change{std::max(0, from), std::max(0, removed), std::max(0, added)};
     const int length = document ? document->characterCount() : 0;
@@ -108,36 +112,133 @@ VocalynePositionTracker::Change VocalynePositionTracker::follow(const QTextDocum
     if (qsizetype(length) - change.added + change.removed != m_text.size() ||
         change.from + change.removed > m_text.size()) {
         reset(document);
-        return change;
+        return {change};
     }
     const QString now = readText(document, change.from, change.from + change.added);
     if (now.size() != change.added) {
         reset(document);
-        return change;
+        return {change};
     }
-    if (change.removed > 0 && change.added > 0) {
-        // Only the stretch whose characters differ changed; the rest of the
-        // reported range was rewritten with what it held (another edit of
-        // the same block further on, or a blank turned into a separator).
-        const QChar *before = m_text.constData() + change.from;
-        const QChar *after = now.constData();
-        int prefix = 0;
-        const int shorter = std::min(change.removed, change.added);
-        while (prefix < shorter && before[prefix] == after[prefix])
-            ++prefix;
-        int suffix = 0;
-        while (suffix < shorter - prefix &&
-               before[change.removed - 1 - suffix] == after[change.added - 1 - suffix])
-            ++suffix;
-        m_text.replace(change.from + prefix, change.removed - prefix - suffix,
-                       QStringView(now).mid(prefix, change.added - prefix - suffix).toString());
-        change.from += prefix;
-        change.removed -= prefix + suffix;
-        change.added -= prefix + suffix;
-        return change;
+    if (change.removed == 0 || change.added == 0) {
+        m_text.replace(change.from, change.removed, now);
+        return {change};
     }
+    // Only the stretches whose characters differ changed; the rest of the
+    // reported range was rewritten with what it held.
+    const QList<Change> changes =
+        difference(QStringView(m_text).mid(change.from, change.removed), now, change.from);
     m_text.replace(change.from, change.removed, now);
-    return change;
+    return changes;
+}
+
+QList<VocalynePositionTracker::Change> VocalynePositionTracker::difference(QStringView before,
+                                                                          QStringView after,
+                                                                          int offset,
+                                                                          qint64 budget, int minRun)
+{
+    const int n0 = int(before.size());
+    const int m0 = int(after.size());
+    int prefix = 0;
+    const int shorter = std::min(n0, m0);
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    int suffix = 0;
+    while (suffix < shorter - prefix && before[n0 - 1 - suffix] == after[m0 - 1 - suffix])
+        ++suffix;
+    const QStringView a = before.mid(prefix, n0 - prefix - suffix);
+    const QStringView b = after.mid(prefix, m0 - prefix - suffix);
+    const int n = int(a.size());
+    const int m = int(b.size());
+    const int base = offset + prefix;
+    if (n == 0 && m == 0)
+        return {};
+    const Change whole{base, n, m};
+    if (n == 0 || m == 0)
+        return {whole};
+
+    // The shortest edit script (Myers): for each number of edits d, the
+    // furthest point reached on each diagonal k = x - y. The text between
+    // the edits of one block is mostly equal, so d stays small; past the
+    // budget the range is one replacement.
+    const int limitD = std::min(n + m, MaxEdits);
+    const int centre = limitD + 1;
+    std::vector<int> v(size_t(2 * limitD + 3), 0);
+    std::vector<std::vector<int>> trace;
+    qint64 work = 0;
+    int found = -1;
+    for (int d = 0; d <= limitD && found < 0 && work <= budget; ++d) {
+        // v before step d, diagonals -d-1 .. d+1, for the way back.
+        trace.emplace_back(v.begin() + (centre - d - 1), v.begin() + (centre + d + 2));
+        for (int k = -d; k <= d; k += 2) {
+            int x = (k == -d || (k != d && v[size_t(centre + k - 1)] < v[size_t(centre + k + 1)]))
+                        ? v[size_t(centre + k + 1)]
+                        : v[size_t(centre + k - 1)] + 1;
+            int y = x - k;
+            while (x < n && y < m && a[x] == b[y]) {
+                ++x;
+                ++y;
+                ++work;
+            }
+            ++work;
+            v[size_t(centre + k)] = x;
+            if (x >= n && y >= m) {
+                found = d;
+                break;
+            }
+        }
+    }
+    if (found < 0)
+        return {whole};
+
+    // Back from the end: each step is one deletion (x - 1) or insertion
+    // (y - 1) after a run of equal characters.
+    struct Run
+    {
+        int x;
+        int y;
+        int length;
+    };
+    QList<Run> equalRuns; // from the end backwards
+    int x = n;
+    int y = m;
+    for (int d = found; d > 0; --d) {
+        const std::vector<int> &previous = trace[size_t(d)];
+        // trace[d] holds v before step d, for diagonals -d-1 .. d+1.
+        auto at = [&previous, d](int k) { return previous[size_t(k + d + 1)]; };
+        const int k = x - y;
+        const bool down = k == -d || (k != d && at(k - 1) < at(k + 1));
+        const int previousK = down ? k + 1 : k - 1;
+        const int previousX = at(previousK);
+        const int previousY = previousX - previousK;
+        const int startX = down ? previousX : previousX + 1;
+        const int startY = startX - k;
+        if (x > startX)
+            equalRuns.append({startX, startY, x - startX});
+        x = previousX;
+        y = previousY;
+    }
+    if (x > 0)
+        equalRuns.append({0, 0, x});
+
+    // The changes lie between the kept runs; short runs join the changes
+    // around them, so a replaced word does not keep a stray equal letter.
+    QList<Change> changes; // descending
+    int endX = n;
+    int endY = m;
+    auto close = [&](int runEndX, int runEndY) {
+        if (endX > runEndX || endY > runEndY)
+            changes.append({base + runEndX, endX - runEndX, endY - runEndY});
+    };
+    for (const Run &run : std::as_const(equalRuns)) {
+        const bool atEdge = run.x == 0 && run.y == 0;
+        if (run.length < minRun && !atEdge)
+            continue;
+        close(run.x + run.length, run.y + run.length);
+        endX = run.x;
+        endY = run.y;
+    }
+    close(0, 0);
+    return changes;
 }
 
 quint32 VocalynePositionTracker::move(quint32 p, const Change &change)

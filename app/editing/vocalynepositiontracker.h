@@ -24,11 +24,14 @@ class QTextDocument;
 /// The document reports the edits of one edit block (and of an undo or redo
 /// of one) as a single changed range that may be far wider than what really
 /// changed, for example a typed key and a cut of a long paragraph many
-/// pages further on. The tracker keeps a copy of the text with every
-/// paragraph separator as a blank and narrows such a range to the stretch
-/// whose characters really differ, so only positions there are moved by the
-/// rule above, and a change of a blank into a paragraph separator (or back)
-/// moves nothing.
+/// pages further on, or a word corrected in several places. The tracker
+/// keeps a copy of the text with every paragraph separator as a blank and
+/// finds the stretches whose characters really differ (a difference of the
+/// old and new text of the range, kept between runs of equal text of a few
+/// characters at least), so only positions there are moved by the rule
+/// above, and a change of a blank into a paragraph separator (or back)
+/// moves nothing. A range whose difference would cost too much is taken as
+/// one replacement.
 class VocalynePositionTracker
 {
 public:
@@ -54,8 +57,17 @@ public:
     void reset(const QTextDocument *document);
 
     /// Takes the change the document reported (QTextDocument::contentsChange)
-    /// and returns what really changed; the copy then holds the new text.
-    Change follow(const QTextDocument *document, int from, int removed, int added);
+    /// and returns what really changed, as changes of the text before it in
+    /// descending order of position (none when nothing changed), so that
+    /// each can be applied in turn; the copy then holds the new text.
+    QList<Change> follow(const QTextDocument *document, int from, int removed, int added);
+
+    /// The stretches where before and after differ, as changes of before in
+    /// descending order; a single replacement of the whole when finding them
+    /// would take more than about budget character comparisons. Equal runs
+    /// shorter than minRun between two changes count as changed.
+    static QList<Change> difference(QStringView before, QStringView after, int offset,
+                                    qint64 budget = 20'000'000, int minRun = 4);
 
     /// The text as the tracker last saw it (separators as blanks).
     const QString &text() const { return m_text; }
