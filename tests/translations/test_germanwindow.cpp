@@ -19,9 +19,11 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -225,6 +227,33 @@ TEST_F(GermanWindow, DialogsShowTheirTextsInGerman)
     // Spot checks that the sweep looks at translated texts at all.
     EXPECT_EQ(dialogs.at(0)->windowTitle(), QStringLiteral("Einstellungen"));
     EXPECT_EQ(dialogs.at(2)->windowTitle(), QStringLiteral("Suchen und Ersetzen"));
+}
+
+TEST_F(GermanWindow, PhonemeButtonsKeepTheirSymbolsAndClearStillClears)
+{
+    // The corrector types a button's text into the target word and finds
+    // its clear buttons by their text: a translated symbol would write a
+    // wrong pronunciation.
+    const auto buttonTexts = [this](QWidget *dialog) {
+        QHash<QString, QString> texts;
+        for (QPushButton *button : dialog->findChild<QTabWidget *>(QStringLiteral("twPhonemes"))
+                                       ->findChildren<QPushButton *>())
+            texts.insert(button->objectName(), button->text());
+        return texts;
+    };
+    VocalynePronunciationCorrectorDlg german(window.get(), window.get());
+    const QHash<QString, QString> shownInGerman = buttonTexts(&german);
+    auto *target = german.findChild<QLineEdit *>(QStringLiteral("leTargetWord"));
+    ASSERT_NE(target, nullptr);
+    target->setText(QStringLiteral("aa b"));
+    german.findChild<QPushButton *>(QStringLiteral("pbClearEnglish"))->click();
+    EXPECT_TRUE(target->text().isEmpty());
+
+    catalogues.reset();
+    VocalynePronunciationCorrectorDlg english(window.get(), window.get());
+    const QHash<QString, QString> shownInEnglish = buttonTexts(&english);
+    EXPECT_GT(shownInEnglish.size(), 100);
+    EXPECT_EQ(shownInGerman, shownInEnglish);
 }
 
 TEST_F(GermanWindow, MenuBarAcceleratorsStayUnique)
