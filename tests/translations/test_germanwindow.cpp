@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "messagerecorder.h"
 #include "tsfile.h"
 #include "vocalynecatalogues.h"
 #include "vocalynedocpropertiesdlg.h"
+#include "vocalynedocumentedit.h"
 #include "vocalyneexporter.h"
 #include "vocalynefindreplacedlg.h"
 #include "vocalynemainwindow.h"
@@ -254,6 +256,39 @@ TEST_F(GermanWindow, PhonemeButtonsKeepTheirSymbolsAndClearStillClears)
     const QHash<QString, QString> shownInEnglish = buttonTexts(&english);
     EXPECT_GT(shownInEnglish.size(), 100);
     EXPECT_EQ(shownInGerman, shownInEnglish);
+}
+
+TEST_F(GermanWindow, MessagesAreGerman)
+{
+    // Message boxes look their texts up through helpers of their own; each
+    // must land on the catalogue's wording.
+    MessageRecorder messages;
+    VocalyneDocumentEdit *edit = window->currentDocumentEdit();
+    ASSERT_NE(edit, nullptr);
+
+    window->bookmarkSelection();
+    window->showSpeechSectionEditDialog();
+    window->doQuickExport();
+    edit->insertPlainText(QStringLiteral("Guten Tag"));
+    edit->setModifiedState(true);
+    messages.answers = {QMessageBox::Cancel};
+    window->closeCurrentDocument();
+
+    ASSERT_EQ(messages.messages.size(), 4);
+    EXPECT_EQ(messages.messages[0].text,
+              QStringLiteral("Bitte markieren Sie einen Textabschnitt, bevor Sie ein Lesezeichen "
+                             "setzen."));
+    EXPECT_EQ(messages.messages[1].text,
+              QStringLiteral("Bitte markieren Sie einen Textabschnitt, bevor Sie einen "
+                             "Sprachabschnitt erstellen."));
+    EXPECT_EQ(messages.messages[2].title, QStringLiteral("Fehler"));
+    EXPECT_EQ(
+        messages.messages[2].text,
+        QStringLiteral("Bitte geben Sie den Text ein, der als Audio exportiert werden soll."));
+    EXPECT_EQ(messages.messages[3].title, QStringLiteral("Dokument speichern"));
+    EXPECT_EQ(messages.messages[3].text,
+              QStringLiteral("„Unbenannt“ wurde geändert.\nMöchten Sie die Änderungen speichern?"));
+    edit->setModifiedState(false);
 }
 
 TEST_F(GermanWindow, MenuBarAcceleratorsStayUnique)
