@@ -336,8 +336,13 @@ void VocalyneSpeakController::editorClosing(VocalyneDocumentEdit *edit)
 void VocalyneSpeakController::wordCallback(int first, int last)
 {
     VocalyneDocumentEdit *edit = m_speakingEditor;
-    if (!edit)
+    if (!edit) {
+        // Speech no document started (a dialog's Read Word or test) ends
+        // the "Speaking" shown for it too.
+        if (last == -1)
+            showStatus(QT_TRANSLATE_NOOP("VocalyneMainWindow", "Ready"));
         return;
+    }
     if (last == -1)
         showStatus(QT_TRANSLATE_NOOP("VocalyneMainWindow", "Ready"));
     else if (m_paused)

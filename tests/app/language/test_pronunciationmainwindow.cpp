@@ -13,7 +13,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
@@ -134,9 +137,22 @@ TEST_F(PronunciationWindowTest, TheCommandOpensTheCorrectorWhoseHelpIsThePhoneme
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.close();
 
-    ASSERT_TRUE(runCorrector([](VocalynePronunciationCorrectorDlg &dialog) {
+    QStatusBar *status = window->statusBar();
+    ASSERT_TRUE(runCorrector([status](VocalynePronunciationCorrectorDlg &dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Pronunciation Corrector"));
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Help)->click();
+
+        // Read Word is spoken through the window, whose status shows it
+        // until the end of the word.
+        dialog.findChild<QLineEdit *>(QStringLiteral("leTargetWord"))
+            ->setText(QStringLiteral("h eh 1 l ow"));
+        dialog.findChild<QPushButton *>(QStringLiteral("pbReadWord"))->click();
+        EXPECT_EQ(status->currentMessage(), QStringLiteral("Speaking"));
+        QElapsedTimer waited;
+        waited.start();
+        while (status->currentMessage() != QStringLiteral("Ready") && waited.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_EQ(status->currentMessage(), QStringLiteral("Ready"));
     }));
     ASSERT_EQ(pages.urls.size(), 1);
     EXPECT_EQ(pages.urls[0].toLocalFile(), page.fileName());
