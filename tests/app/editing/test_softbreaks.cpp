@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QTest>
 #include <QTextBlock>
@@ -349,6 +350,25 @@ TEST_F(SoftBreaks, AParagraphGrownPastTheLimitIsCutInTheSameUndoStep)
     EXPECT_TRUE(VocalyneSoftBreaks::isSoftBreak(document, cut));
     EXPECT_EQ(edit->bookmarks().at(1).fromChar, quint32(cut + 1));
     EXPECT_EQ(edit->elements().at(0).afterChar, quint32(cut));
+
+    // Text from an input method that makes a piece too long: the same (the
+    // widget inserts it in an edit block of its own).
+    {
+        auto other = makeEditor();
+        other->setPlainText(start);
+        other->show();
+        QTextCursor end = other->textCursor();
+        end.movePosition(QTextCursor::End);
+        other->setTextCursor(end);
+        QInputMethodEvent composed;
+        composed.setCommitString(typed);
+        QApplication::sendEvent(other.get(), &composed);
+        EXPECT_EQ(other->documentText(), start + typed);
+        EXPECT_GT(VocalyneSoftBreaks::softBreakCount(other->document()), 0);
+        other->document()->undo();
+        EXPECT_EQ(other->documentText(), start);
+        EXPECT_EQ(VocalyneSoftBreaks::softBreakCount(other->document()), 0);
+    }
 
     // A long paste in the middle: cut, and one undo takes it all back.
     const QString pasted = paragraph(25000, 5);
