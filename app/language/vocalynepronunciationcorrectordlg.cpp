@@ -10,6 +10,7 @@
 #include "voicecombouserdata.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidgetItem>
 
@@ -105,6 +106,10 @@ VocalynePronunciationCorrectorDlg::VocalynePronunciationCorrectorDlg(
     connect(this, &QDialog::accepted, this,
             &VocalynePronunciationCorrectorDlg::reloadSettingsWithDictDataAndreapplyUseDict);
 
+    // The phonemes get the room the table has to spare, so a long
+    // pronunciation stays on one line.
+    m_ui->twDictionary->horizontalHeader()->setSectionResizeMode(kTargetColumn,
+                                                                 QHeaderView::Stretch);
     for (const VocalyneUserDictionary::Entry &entry : VocalyneUserDictionary::load())
         appendRow(entry);
     m_ui->leSourceWord->setFocus();
