@@ -612,6 +612,7 @@ void EspeakVoice::synthesize(const Utterance &utterance)
     const std::function<bool()> readingCancelled = [&] { return cancelled(generation); };
     reader.setCancelCheck(&readingCancelled);
     SpeechPiece piece;
+    bool firstPiece = true;
     while (!cancelled(generation) && reader.next(piece)) {
         if (!m_player.waitForRoom(generation, ahead))
             return;
@@ -635,6 +636,8 @@ void EspeakVoice::synthesize(const Utterance &utterance)
                 if (state.emphasis)
                     fliteParams.volume = fliteParams.volume * 5 / 4;
                 fliteParams.pitch = state.pitch + (state.emphasis ? 1 : 0);
+                fliteParams.quickStart = firstPiece;
+                firstPiece = false;
                 WordLocator locator(piece);
                 synthesis.startPiece(&piece, &locator);
                 FliteEngine::instance().synthesize(piece, flite->info(), fliteParams, synthesis,

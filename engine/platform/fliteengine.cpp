@@ -43,6 +43,10 @@ constexpr double kWholeTone = 1.1224620483;
 // maximum anyway (the flite program cuts after 500).
 constexpr int kPreferredTokens = 24;
 constexpr int kMaximumTokens = 60;
+// The same for a text's first utterance, whose synthesis the listener
+// waits for.
+constexpr int kQuickPreferredTokens = 4;
+constexpr int kQuickMaximumTokens = 10;
 
 std::string lastPunctuation(cst_relation *tokens)
 {
@@ -462,8 +466,10 @@ HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &
             // whole utterance before any of its audio, so its length is
             // both the delay before the first sound and the memory a
             // paused voice holds.
-            const bool longRun = count >= kMaximumTokens ||
-                                 (count >= kPreferredTokens && !lastPunctuation(tokens).empty());
+            const bool quick = params.quickStart && inputBefore == 0;
+            const bool longRun = count >= (quick ? kQuickMaximumTokens : kMaximumTokens) ||
+                                 (count >= (quick ? kQuickPreferredTokens : kPreferredTokens) &&
+                                  !lastPunctuation(tokens).empty());
             if (longRun || (relation_head(tokens) && breakAt(ts, token, tokens))) {
                 carried = std::move(next);
                 break;
@@ -503,7 +509,26 @@ HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &
                                                        : -1);
             }
         }
-        std::vector<int16_t> samples(wave->samples, wave->samples + wave->num_samples);
+        // A text starts with the voice's pause before an utterance: most of
+        // it goes, so that the first word sounds at once.
+        int64_t skip = 0;
+        if (params.quickStart && inputBefore == 0) {
+            int64_t firstWord = wave->num_samples;
+            for (const TokenTime &t : times) {
+                for (const auto &word : t.words) {
+                    if (word.second >= 0)
+                        firstWord = std::min(firstWord, word.second);
+                }
+            }
+            skip = std::max<int64_t>(0, firstWord - rate / 20);
+            for (TokenTime &t : times) {
+                for (auto &word : t.words) {
+                    if (word.second >= 0)
+                        word.second -= skip;
+                }
+            }
+        }
+        std::vector<int16_t> samples(wave->samples + skip, wave->samples + wave->num_samples);
         delete_utterance(done);
         lock.unlock();
 

@@ -36,6 +36,10 @@ struct FliteParams
     int rate = 0;     // whole tones, -10 .. 10, as the espeak-ng voices take it
     int pitch = 0;    // whole tones from the voice's middle, -10 .. 10
     int volume = 100; // percent of the voice's own loudness (up to 125 emphasised)
+    // The first piece of a text: its first utterance is cut short (at a
+    // comma where there is one), since nothing sounds until Flite has
+    // synthesised it whole.
+    bool quickStart = false;
 };
 
 // The process-wide Flite instance. Flite keeps global state (its error
