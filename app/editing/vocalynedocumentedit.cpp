@@ -53,6 +53,9 @@ const char RowsOwnerProperty[] = "vocalyneRowsOwner";
 // positions move (a replacement that keeps entities on their text).
 const char EditorProperty[] = "vocalyneDocumentEdit";
 
+// Edits whose undo puts entity ends back exactly.
+constexpr int MaxUndoJournal = 100;
+
 // How long moved table rows may show their old numbers while typing goes on.
 constexpr int TableRepaintDelayMs = 100;
 
@@ -385,6 +388,7 @@ void VocalyneDocumentEdit::refreshHighlights()
     // end first, as it moves them.
     m_clampPending = true;
     m_adoptLists = false;
+    m_undoJournal.clear();
     m_bookmarkRowsGone = m_sectionRowsGone = m_elementsGone = false;
     m_movedBookmarkRows[0] = m_movedBookmarkRows[1] = -1;
     m_movedSectionRows[0] = m_movedSectionRows[1] = -1;
@@ -413,6 +417,7 @@ void VocalyneDocumentEdit::noteContentsChange(int from, int charsRemoved, int ch
         // The caller moved the entities itself.
         m_keepPositions = false;
         m_adoptLists = true;
+        m_undoJournal.clear();
         return;
     }
     // Lists changed behind the highlights' back (a file was read, records
@@ -420,6 +425,7 @@ void VocalyneDocumentEdit::noteContentsChange(int from, int charsRemoved, int ch
     // are, once the change is laid out.
     if (m_adoptLists || !highlightsCurrent()) {
         m_adoptLists = true;
+        m_undoJournal.clear();
         return;
     }
     if (changes.isEmpty())
@@ -435,6 +441,32 @@ void VocalyneDocumentEdit::noteContentsChange(int from, int charsRemoved, int ch
     // few operations per entity behind it and nothing per entity before.
     // Several changes (one edit block) come last first, so each holds in
     // the positions the ones before it left.
+    // The undo of the last edit puts the ends that edit pulled into its
+    // place back where they were, if nothing moved them since.
+    const bool single = changes.size() == 1;
+    QList<VocalynePositionTracker::Restore> restores;
+    const bool undoing = single && !m_undoJournal.isEmpty() &&
+                         m_undoJournal.last().undoneBy(changes.first());
+    if (undoing) {
+        const VocalynePositionTracker::Step &last = m_undoJournal.last();
+        const quint32 pulledTo = quint32(last.change.from + last.change.added);
+        for (const VocalynePositionTracker::Restore &restore : last.restores) {
+            if (restore.list == 0 && restore.index < m_bookmarks.size()) {
+                const QVT2SBookmark &bookmark = m_bookmarks.at(restore.index);
+                if ((restore.end ? bookmark.toChar : bookmark.fromChar) == pulledTo)
+                    restores.append(restore);
+            } else if (restore.list == 1 && restore.index < m_sections.size()) {
+                const QVT2SSection &section = m_sections.at(restore.index);
+                if ((restore.end ? section.toChar : section.fromChar) == pulledTo)
+                    restores.append(restore);
+            }
+        }
+        m_undoJournal.removeLast();
+    }
+    VocalynePositionTracker::Step step;
+    step.change = changes.first();
+    QList<VocalynePositionTracker::Restore> *record = single && !undoing ? &step.restores : nullptr;
+
     QList<int> goneBookmarks, goneSections, goneElements;
     auto merge = [](int(&rows)[2], const VocalynePositionTracker::Moved &moved) {
         if (moved.first < 0)
@@ -443,10 +475,10 @@ void VocalyneDocumentEdit::noteContentsChange(int from, int charsRemoved, int ch
         rows[1] = std::max(rows[1], moved.last);
     };
     for (const VocalynePositionTracker::Change &change : changes) {
-        const auto bookmarks =
-            VocalynePositionTracker::moveRanges(m_bookmarks, m_bookmarksOrdered, change);
-        const auto sections =
-            VocalynePositionTracker::moveRanges(m_sections, m_sectionsOrdered, change);
+        const auto bookmarks = VocalynePositionTracker::moveRanges(
+            m_bookmarks, m_bookmarksOrdered, change, record, 0);
+        const auto sections = VocalynePositionTracker::moveRanges(
+            m_sections, m_sectionsOrdered, change, record, 1);
         const auto elements =
             VocalynePositionTracker::moveElements(m_elements, m_elementsOrdered, change);
         merge(m_movedBookmarkRows, bookmarks);
@@ -455,14 +487,53 @@ void VocalyneDocumentEdit::noteContentsChange(int from, int charsRemoved, int ch
         goneSections += sections.gone;
         goneElements += elements.gone;
     }
-    if (goneBookmarks.isEmpty() && goneSections.isEmpty() && goneElements.isEmpty())
-        return;
     for (QList<int> *gone : {&goneBookmarks, &goneSections, &goneElements}) {
         if (changes.size() > 1) {
             std::sort(gone->begin(), gone->end());
             gone->erase(std::unique(gone->begin(), gone->end()), gone->end());
         }
     }
+    // Restored ends, latest first so that the earliest value (the one before
+    // a run of joined edits) is the one that stays.
+    for (auto it = restores.crbegin(); it != restores.crend(); ++it) {
+        const QList<int> &gone = it->list == 0 ? goneBookmarks : goneSections;
+        if (std::binary_search(gone.cbegin(), gone.cend(), it->index))
+            continue;
+        quint32 &end = it->list == 0 ? (it->end ? m_bookmarks[it->index].toChar
+                                                : m_bookmarks[it->index].fromChar)
+                                     : (it->end ? m_sections[it->index].toChar
+                                                : m_sections[it->index].fromChar);
+        end = it->value;
+        merge(it->list == 0 ? m_movedBookmarkRows : m_movedSectionRows,
+              {it->index, it->index, {}});
+    }
+    const bool anyGone =
+        !goneBookmarks.isEmpty() || !goneSections.isEmpty() || !goneElements.isEmpty();
+    if (!undoing) {
+        if (!single || anyGone) {
+            // Indexes moved: older steps no longer name the right entities.
+            m_undoJournal.clear();
+            if (single)
+                step.restores.removeIf([&](const VocalynePositionTracker::Restore &restore) {
+                    const QList<int> &gone = restore.list == 0 ? goneBookmarks : goneSections;
+                    return std::binary_search(gone.cbegin(), gone.cend(), restore.index);
+                });
+            for (VocalynePositionTracker::Restore &restore : step.restores) {
+                const QList<int> &gone = restore.list == 0 ? goneBookmarks : goneSections;
+                restore.index -= int(std::lower_bound(gone.cbegin(), gone.cend(), restore.index) -
+                                     gone.cbegin());
+            }
+        }
+        if (single && (m_undoJournal.isEmpty() || !m_undoJournal.last().merge(step))) {
+            m_undoJournal.append(step);
+            if (m_undoJournal.size() > MaxUndoJournal)
+                m_undoJournal.removeFirst();
+        }
+    } else if (anyGone) {
+        m_undoJournal.clear();
+    }
+    if (!anyGone)
+        return;
     VocalynePositionTracker::removeIndexes(m_bookmarks, goneBookmarks);
     VocalynePositionTracker::removeIndexes(m_sections, goneSections);
     VocalynePositionTracker::removeIndexes(m_elements, goneElements);

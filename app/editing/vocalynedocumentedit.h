@@ -257,6 +257,10 @@ private:
 
     // Follows the text so each change moves only what it really touched.
     VocalynePositionTracker m_tracker;
+    // The last edits with the entity ends they pulled in, so that undoing
+    // them puts those ends back exactly (a typed-over or deleted stretch
+    // coming back may belong inside an entity or outside it).
+    QList<VocalynePositionTracker::Step> m_undoJournal;
     // The list sizes the highlights were made for: lists changed directly
     // (file loading, removal by index) are taken as they are, not moved.
     int m_highlightBookmarks = 0;

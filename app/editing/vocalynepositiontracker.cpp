@@ -27,7 +27,9 @@ inline QChar blankForSeparator(QChar c)
 
 template <typename Ranges>
 VocalynePositionTracker::Moved moveRangeList(Ranges &ranges, bool ordered,
-                                             const VocalynePositionTracker::Change &change)
+                                             const VocalynePositionTracker::Change &change,
+                                             QList<VocalynePositionTracker::Restore> *restores,
+                                             int list)
 {
     VocalynePositionTracker::Moved moved;
     if (change.isEmpty())
@@ -37,6 +39,8 @@ VocalynePositionTracker::Moved moveRangeList(Ranges &ranges, bool ordered,
         VocalyneEntityRanges::firstTouchedRange(ranges, ordered, quint32(std::max(0, change.from)));
     if (first >= count)
         return moved;
+    const quint64 zoneStart = quint32(change.from);
+    const quint64 zoneEnd = zoneStart + quint32(change.removed);
     auto *data = ranges.data();
     for (int i = first; i < count; ++i) {
         auto &range = data[i];
@@ -45,6 +49,12 @@ VocalynePositionTracker::Moved moveRangeList(Ranges &ranges, bool ordered,
         if (from == to) {
             moved.gone.append(i);
             continue;
+        }
+        if (restores && change.removed > 0) {
+            if (range.fromChar >= zoneStart && range.fromChar <= zoneEnd)
+                restores->append({list, i, false, range.fromChar});
+            if (range.toChar >= zoneStart && range.toChar <= zoneEnd)
+                restores->append({list, i, true, range.toChar});
         }
         if (from != range.fromChar || to != range.toChar) {
             range.fromChar = from;
@@ -255,16 +265,41 @@ quint32 VocalynePositionTracker::move(quint32 p, const Change &change)
 
 VocalynePositionTracker::Moved VocalynePositionTracker::moveRanges(QList<QVT2SBookmark> &ranges,
                                                                    bool ordered,
-                                                                   const Change &change)
+                                                                   const Change &change,
+                                                                   QList<Restore> *restores,
+                                                                   int list)
 {
-    return moveRangeList(ranges, ordered, change);
+    return moveRangeList(ranges, ordered, change, restores, list);
 }
 
 VocalynePositionTracker::Moved VocalynePositionTracker::moveRanges(QList<QVT2SSection> &ranges,
                                                                    bool ordered,
-                                                                   const Change &change)
+                                                                   const Change &change,
+                                                                   QList<Restore> *restores,
+                                                                   int list)
 {
-    return moveRangeList(ranges, ordered, change);
+    return moveRangeList(ranges, ordered, change, restores, list);
+}
+
+bool VocalynePositionTracker::Step::merge(const Step &next)
+{
+    const Change &n = next.change;
+    if (n.removed == 0 && n.added > 0 && n.from == change.from + change.added) {
+        // Typing on after an insertion or after typing over a selection.
+        change.added += n.added;
+    } else if (change.added == 0 && n.added == 0 && n.removed > 0 &&
+               n.from + n.removed == change.from) {
+        // Backspace after a deletion.
+        change.from = n.from;
+        change.removed += n.removed;
+    } else if (change.added == 0 && n.added == 0 && n.removed > 0 && n.from == change.from) {
+        // Delete after a deletion.
+        change.removed += n.removed;
+    } else {
+        return false;
+    }
+    restores += next.restores;
+    return true;
 }
 
 VocalynePositionTracker::Moved

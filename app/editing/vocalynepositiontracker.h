@@ -53,6 +53,33 @@ public:
         QList<int> gone;
     };
 
+    /// An entity end as it was before a change pulled it into the change's
+    /// place: list (0 bookmarks, 1 sections), index, which end, value.
+    struct Restore
+    {
+        int list = 0;
+        int index = 0;
+        bool end = false;
+        quint32 value = 0;
+    };
+    /// One edit as the entities saw it, with the ends it pulled in, so that
+    /// its undo (the inverse change right after it) can put them back where
+    /// they were rather than where the rule puts them.
+    struct Step
+    {
+        Change change;
+        QList<Restore> restores;
+        /// Whether next is the inverse of this step.
+        bool undoneBy(const Change &next) const
+        {
+            return next.from == change.from && next.removed == change.added &&
+                   next.added == change.removed;
+        }
+        /// Joins next into this step where the document's undo joins the
+        /// two (typing on, deleting on backwards or forwards); false if not.
+        bool merge(const Step &next);
+    };
+
     /// Takes the document's whole text as the text before the next change.
     void reset(const QTextDocument *document);
 
@@ -78,8 +105,12 @@ public:
     /// Moves the ranges (bookmarks or sections) through change; ordered as
     /// VocalyneEntityRanges::rangesOrdered says, so that ranges wholly
     /// before the change are skipped. Gone ranges are listed, not removed.
-    static Moved moveRanges(QList<QVT2SBookmark> &ranges, bool ordered, const Change &change);
-    static Moved moveRanges(QList<QVT2SSection> &ranges, bool ordered, const Change &change);
+    /// With restores, every end within the changed stretch (or at its
+    /// edges) is listed with its value before the change (list as given).
+    static Moved moveRanges(QList<QVT2SBookmark> &ranges, bool ordered, const Change &change,
+                            QList<Restore> *restores = nullptr, int list = 0);
+    static Moved moveRanges(QList<QVT2SSection> &ranges, bool ordered, const Change &change,
+                            QList<Restore> *restores = nullptr, int list = 1);
     /// The same for elements: each stands on one character.
     static Moved moveElements(QList<QVT2SElement> &elements, bool ordered, const Change &change);
 

@@ -373,3 +373,71 @@ TEST_F(EntityPositions, HighlightsArePaintedWhereTheirTextIsShown)
     EXPECT_EQ(count(box(15, 19).adjusted(0, 0, 0, 4), green), 0);
     EXPECT_EQ(count(box(5, 9).adjusted(0, 0, 0, 4), green), 0);
 }
+
+TEST_F(EntityPositions, UndoPutsTheEntityEndsAnEditPulledInBackWhereTheyWere)
+{
+    //                                  0         1         2
+    //                                  0123456789012345678901
+    edit->setPlainText(QStringLiteral("alpha beta gamma delta"));
+    edit->addBookmark(6, 10);                                                   // beta
+    edit->addSection(11, 22, Voice, QStringLiteral("Anna"), 100, 100, 100, 0); // gamma delta
+    auto expectSpans = [this](quint32 b0, quint32 b1, quint32 s0, quint32 s1, const char *step) {
+        ASSERT_EQ(edit->bookmarks().size(), 1) << step;
+        ASSERT_EQ(edit->sections().size(), 1) << step;
+        EXPECT_EQ(edit->bookmarks().at(0).fromChar, b0) << step;
+        EXPECT_EQ(edit->bookmarks().at(0).toChar, b1) << step;
+        EXPECT_EQ(edit->sections().at(0).fromChar, s0) << step;
+        EXPECT_EQ(edit->sections().at(0).toChar, s1) << step;
+        expectHighlightsMatchLists(*edit);
+    };
+    auto putCaret = [this](int position) {
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(position);
+        edit->setTextCursor(cursor);
+    };
+
+    // Backspace over a section's first letter: undone, the letter is the
+    // section's again (not put in front of it).
+    putCaret(12);
+    QTest::keyClick(edit.get(), Qt::Key_Backspace);
+    expectSpans(6, 10, 11, 21, "backspace");
+    edit->undo();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("alpha beta gamma delta"));
+    expectSpans(6, 10, 11, 22, "backspace undone");
+
+    // A deletion across both edges; undo, redo, undo.
+    removeRange(8, 13); // "ta ga"
+    expectSpans(6, 8, 8, 17, "across");
+    edit->undo();
+    expectSpans(6, 10, 11, 22, "across undone");
+    edit->redo();
+    expectSpans(6, 8, 8, 17, "across redone");
+    edit->undo();
+    expectSpans(6, 10, 11, 22, "across undone again");
+
+    // Backspaces at a bookmark's end, undone in one step.
+    putCaret(10);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(edit.get(), Qt::Key_Backspace);
+    expectSpans(6, 7, 8, 19, "three backspaces");
+    edit->undo();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("alpha beta gamma delta"));
+    expectSpans(6, 10, 11, 22, "three backspaces undone");
+
+    // Typing over a selection that holds all of the bookmark and the
+    // section's start: the bookmark is gone for good, the section comes back.
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(5);
+    cursor.setPosition(14, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+    QTest::keyClicks(edit.get(), QStringLiteral("XY"));
+    EXPECT_TRUE(edit->bookmarks().isEmpty());
+    ASSERT_EQ(edit->sections().size(), 1);
+    EXPECT_EQ(edit->sections().at(0).fromChar, 7u);
+    edit->undo();
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("alpha beta gamma delta"));
+    EXPECT_TRUE(edit->bookmarks().isEmpty());
+    ASSERT_EQ(edit->sections().size(), 1);
+    EXPECT_EQ(edit->sections().at(0).fromChar, 11u);
+    EXPECT_EQ(edit->sections().at(0).toChar, 22u);
+}
