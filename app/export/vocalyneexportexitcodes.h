@@ -40,11 +40,4 @@ public:
     /// The report of a normalised exit code: the table's message for -10
     /// to 0, the engine-code message for 1 to 104, nothing otherwise.
     static Report report(int exitCode);
-
-    /// Whether the batch announces its end when its last worker ended
-    /// with this code (a code the table knows).
-    static bool isKnown(int exitCode)
-    {
-        return exitCode >= Unspecified && exitCode <= LastEngineCode;
-    }
 };

@@ -115,11 +115,15 @@ void VocalyneExportProcess::removeCreatedFiles()
         QFile::remove(VocalyneExportFiles::intermediatePath(m_outputPath));
 }
 
-void VocalyneExportProcess::endBatchWorker(bool knownCode)
+void VocalyneExportProcess::endBatchWorker()
 {
     if (!m_batch)
         return;
-    if (m_batch->workerEnded(this) && knownCode && m_reporter)
+    // The batch is over whichever way its last row ended: a row that could
+    // not start or whose worker died has its failure in its status, and the
+    // user still needs Next to reach the log. Only a cancelled batch ends
+    // without the announcement, as the user closed it.
+    if (m_batch->workerEnded(this) && !m_aborted && !m_batch->isCancelled() && m_reporter)
         m_reporter->batchEnded();
 }
 
@@ -149,7 +153,7 @@ void VocalyneExportProcess::onError(QProcess::ProcessError error)
         removeCreatedFiles();
         // A worker that never ran still ends its row, or the batch would
         // wait for it forever.
-        endBatchWorker(false);
+        endBatchWorker();
         emit exportEnded(INT_MIN);
         return;
     case QProcess::Crashed:
@@ -186,7 +190,7 @@ void VocalyneExportProcess::onFinished(int exitCode, QProcess::ExitStatus exitSt
                                    .message,
                                -1, m_row);
         }
-        endBatchWorker(false);
+        endBatchWorker();
         emit exportEnded(INT_MIN);
         return;
     }
@@ -196,6 +200,6 @@ void VocalyneExportProcess::onFinished(int exitCode, QProcess::ExitStatus exitSt
         m_reporter->report(report.message, report.status, m_row);
     if (code != 0)
         removeCreatedFiles();
-    endBatchWorker(VocalyneExportExitCodes::isKnown(code));
+    endBatchWorker();
     emit exportEnded(code);
 }

@@ -63,7 +63,7 @@ public slots:
 private:
     void closeDialog();
     void removeCreatedFiles();
-    void endBatchWorker(bool knownCode);
+    void endBatchWorker();
 
     QWidget *m_mainWindow;
     VocalyneExportReporter *m_reporter;

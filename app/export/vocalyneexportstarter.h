@@ -43,8 +43,13 @@ public:
     /// mainWindow and deletes itself once ended.
     VocalyneExportProcess *startSingle(QWidget *mainWindow, VocalyneExportReporter *reporter,
                                        VocalyneExportRequest request, const QString &text);
+    /// How much nicer than the main program a batch worker runs.
+    static constexpr int BatchWorkerNiceIncrement = 10;
+
     /// One batch row (request.inputPath holds the text file): counts the
-    /// worker as running in batch and starts it.
+    /// worker as running in batch and starts it as background work (nicer
+    /// by BatchWorkerNiceIncrement, batch scheduling), so that the main
+    /// window stays responsive while the workers take the cores.
     VocalyneExportProcess *startBatch(QWidget *mainWindow, VocalyneExportReporter *reporter,
                                       const VocalyneExportRequest &request,
                                       VocalyneExportBatch *batch, int row);

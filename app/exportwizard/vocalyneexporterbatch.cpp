@@ -373,8 +373,11 @@ void VocalyneExporter::onDisplayEditTWidgetCellChanged(int row, int column)
         appText(QT_TRANSLATE_NOOP("QApplication",
                                   "Invalid %1!\nPlease enter a valid number between %2 and %3."))
             .arg(what, QString::number(low), QString::number(high)));
-    // The reset text is checked like any edit.
-    m_table->item(row, column)->setText(QStringLiteral("100"));
+    // The cell goes back to the voice's normal 100, checked like any edit.
+    // Where 100 lies outside the range (pitch of engine type 2 takes only
+    // 0) the nearest valid value stands instead: the same text again would
+    // leave a value the row refuses, shown after a second error box.
+    m_table->item(row, column)->setText(QString::number(qBound(low, 100, high)));
 }
 
 bool VocalyneExporter::validateCurrentPage()

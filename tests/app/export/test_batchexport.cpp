@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 // The batch export: output names, the log's form, and runs through the
 // Batch Converter command with the real worker program.
-#include "shellfixture.h"
+#include "batchexportfixture.h"
 #include "vocalynebatchnames.h"
 #include "vocalyneexporter.h"
 #include "vocalyneexportprocess.h"
@@ -74,74 +74,6 @@ TEST(BatchNames, LogFieldsWithCommasOrQuotesAreQuoted)
                              "Voice: Voice,Speed: 100,Volume: 100,Pitch: 100,"
                              "Speech XML: enabled,\"Format: WAV \"\"x\"\"\",MP3: disabled\n"));
 }
-
-namespace {
-
-class BatchExportTest : public ShellTest
-{
-protected:
-    void SetUp() override
-    {
-        ShellTest::SetUp();
-        window->exportStarter()->setWorkerProgram(QStringLiteral(VOCALYNE_EXPORTER_PROGRAM));
-        // WAV without MP3 keeps the runs short.
-        QSettings settings;
-        settings.setValue(QStringLiteral("DefaultSpeechValues/audioFormat/isMP3"), 0);
-        out = dir.filePath(QStringLiteral("out"));
-        QDir().mkpath(out);
-    }
-
-    void TearDown() override
-    {
-        EXPECT_TRUE(QTest::qWaitFor(
-            [this] { return window->findChildren<VocalyneExportProcess *>().isEmpty(); }, 30000));
-        ShellTest::TearDown();
-    }
-
-    bool withBatchWizard(const std::function<void(VocalyneExporter *)> &script)
-    {
-        bool opened = false;
-        QTimer::singleShot(0, window.get(), [&] {
-            if (auto *wizard = window->findChild<VocalyneExporter *>()) {
-                opened = true;
-                script(wizard);
-                if (wizard->isVisible())
-                    wizard->reject();
-            }
-        });
-        window->mainWindowAction(QStringLiteral("actionBatch_Converter"))->trigger();
-        return opened;
-    }
-
-    QString textFile(const QString &name, int sentences = 2)
-    {
-        QByteArray text;
-        for (int i = 0; i < sentences; ++i)
-            text += "This sentence goes into a batch of audio files. ";
-        return writeFile(name, text);
-    }
-
-    static QString cell(VocalyneExporter *wizard, int row, int column)
-    {
-        const QTableWidgetItem *item = wizard->table()->item(row, column);
-        return item ? item->text() : QString();
-    }
-
-    QStringList outFiles() const
-    {
-        return QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    }
-
-    bool waitForStatus(VocalyneExporter *wizard, int row, const QString &status, int ms = 60000)
-    {
-        return QTest::qWaitFor(
-            [&] { return cell(wizard, row, VocalyneExporter::StatusColumn) == status; }, ms);
-    }
-
-    QString out;
-};
-
-} // namespace
 
 TEST_F(BatchExportTest, RowsGetUniqueNamesAndCheckedValues)
 {

@@ -22,9 +22,12 @@
 #include <QTest>
 #include <QWidget>
 
+#include <cerrno>
 #include <climits>
 #include <csignal>
+#include <sched.h>
 #include <sndfile.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -337,4 +340,38 @@ TEST_F(ExportProcess, BatchReleasesEachSlotOnceEvenWhenAWorkerCrashes)
     EXPECT_EQ(reporter.reports.at(1).row, 1);
     EXPECT_EQ(reporter.reports.at(2).row, 2);
     EXPECT_EQ(reporter.reports.at(2).status, 0);
+}
+
+TEST_F(ExportProcess, BatchWorkersRunAsBackgroundWorkSingleExportsDoNot)
+{
+    QFile input(VocalyneExportFiles::join(m_dir.path(), QStringLiteral("long.txt")));
+    ASSERT_TRUE(input.open(QIODevice::WriteOnly));
+    input.write(longText(3000).toUtf8());
+    input.close();
+    VocalyneExportRequest row = request(QStringLiteral("row.wav"), 20);
+    row.inputPath = input.fileName();
+    VocalyneExportBatch batch(1, m_dir.path());
+    int single = kNotEnded;
+
+    errno = 0;
+    const int own = getpriority(PRIO_PROCESS, 0);
+    VocalyneExportProcess *worker = m_starter.startBatch(&m_window, nullptr, row, &batch, 0);
+    VocalyneExportProcess *alone =
+        start(m_starter, request(QStringLiteral("alone.wav"), 20), longText(3000), &single);
+    ASSERT_NE(alone, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return worker->state() == QProcess::Running && alone->state() == QProcess::Running; },
+        10000));
+    const pid_t workerPid = pid_t(worker->processId());
+    const pid_t alonePid = pid_t(alone->processId());
+    errno = 0;
+    EXPECT_EQ(getpriority(PRIO_PROCESS, id_t(workerPid)),
+              qMin(19, own + VocalyneExportStarter::BatchWorkerNiceIncrement));
+    EXPECT_EQ(sched_getscheduler(workerPid), SCHED_BATCH);
+    EXPECT_EQ(getpriority(PRIO_PROCESS, id_t(alonePid)), own);
+    EXPECT_EQ(sched_getscheduler(alonePid), SCHED_OTHER);
+    worker->abort();
+    alone->abort();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return batch.finishedCount() == 1; }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return single != kNotEnded; }, 30000));
 }
