@@ -387,8 +387,10 @@ void runShape(const Shape &shape, const int textSize, const int keysPerPlace)
     // The whole text set again while shown, as a paste over everything or
     // opening a file into a shown tab does: the one-off cost of laying it
     // out (and, in the editor, of cutting long paragraphs into pieces).
+    // (The editor's own text: through a plain QTextEdit pointer its soft
+    // breaks would read as line breaks.)
+    const QString text = edit->toPlainText();
     auto setAgain = [&](QTextEdit *target, const char *label) {
-        const QString text = target->toPlainText();
         QElapsedTimer timer;
         const double cpuStart = threadCpuMs();
         timer.start();
