@@ -16,6 +16,13 @@ set(VOCALYNE_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR})
 set(VOCALYNE_INSTALL_HELPERDIR lib/vocalyne CACHE STRING
     "Folder of the helper programs and private libraries, relative to the install prefix")
 set(VOCALYNE_INSTALL_LIBDIR ${CMAKE_INSTALL_LIBDIR})
+# Debian's multiarch library folder, whatever the prefix (GNUInstallDirs picks it
+# for /usr only, but the package is made from a tree configured for any prefix;
+# the dynamic linker and pkg-config search it under /usr/local too).
+if(CMAKE_LIBRARY_ARCHITECTURE AND EXISTS /etc/debian_version
+   AND CMAKE_INSTALL_LIBDIR STREQUAL "lib")
+  set(VOCALYNE_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE})
+endif()
 set(VOCALYNE_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR})
 set(VOCALYNE_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/vocalyne)
 set(VOCALYNE_INSTALL_TRANSLATIONSDIR ${VOCALYNE_INSTALL_DATADIR}/translations)

@@ -34,12 +34,28 @@ set(CPACK_STRIP_FILES ON)
 # Package what the build tree holds, as `cmake --install` does: packaging a
 # CMake project would first build every target (tests and benchmarks too).
 set(CPACK_INSTALL_CMAKE_PROJECTS "")
+
+# A Debian package carries its copyright and changelog in its doc folder.
+set(debian_dir ${CMAKE_CURRENT_BINARY_DIR}/debian)
+file(WRITE ${debian_dir}/changelog.Debian
+"vocalyne (${PROJECT_VERSION}-1) unstable; urgency=medium
+
+  * Package of Vocalyne ${PROJECT_VERSION}, made from its build tree.
+
+ -- ${CPACK_PACKAGE_CONTACT}  Mon, 07 Dec 2026 00:00:00 +0000
+")
+vocalyne_gzip(${debian_dir}/changelog.Debian ${debian_dir}/changelog.Debian.gz)
+
 set(install_script ${CMAKE_CURRENT_BINARY_DIR}/VocalyneCPackInstall.cmake)
 file(WRITE ${install_script}
-"# Generated: installs the build tree under the package's prefix, stripped.
+"# Generated: installs the build tree under the package's prefix, stripped,
+# and the package's own documents.
 set(CMAKE_INSTALL_PREFIX \"${CPACK_PACKAGING_INSTALL_PREFIX}\")
 set(CMAKE_INSTALL_DO_STRIP 1)
 include(\"${CMAKE_BINARY_DIR}/cmake_install.cmake\")
+file(INSTALL \"${CMAKE_CURRENT_SOURCE_DIR}/copyright\" \"${debian_dir}/changelog.Debian.gz\"
+     DESTINATION \"${CPACK_PACKAGING_INSTALL_PREFIX}/share/doc/vocalyne\"
+     FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 ")
 set(CPACK_INSTALL_SCRIPTS ${install_script})
 
@@ -56,12 +72,10 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "qt6-translations-l10n, xdg-utils, shared-mime-info, desktop-file-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "chromium | firefox-esr, thunderbird, qt6-wayland")
 
-# The speech host's system-wide registrations are configuration files.
-set(conffiles ${CMAKE_CURRENT_BINARY_DIR}/debian/conffiles)
-file(WRITE ${conffiles}
-"/etc/chromium/native-messaging-hosts/org.halvern.vocalyne.json
-/etc/opt/chrome/native-messaging-hosts/org.halvern.vocalyne.json
-")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${conffiles})
+# The speech host's system-wide registration is a configuration file; the
+# engine library is registered with the dynamic linker through its trigger.
+file(WRITE ${debian_dir}/conffiles "/etc/chromium/native-messaging-hosts/org.halvern.vocalyne.json\n")
+file(WRITE ${debian_dir}/triggers "activate-noawait ldconfig\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${debian_dir}/conffiles ${debian_dir}/triggers)
 
 include(CPack)

@@ -292,8 +292,7 @@ TEST_F(InstalledSuite, TheSpeechHostIsRegisteredAtItsInstalledPath)
     ASSERT_TRUE(system.finished);
     ASSERT_EQ(system.exitCode, 0) << system.errors.data();
     for (const char *folder :
-         {"/etc/chromium/native-messaging-hosts", "/etc/opt/chrome/native-messaging-hosts",
-          "/usr/lib/mozilla/native-messaging-hosts"})
+         {"/etc/chromium/native-messaging-hosts", "/usr/lib/mozilla/native-messaging-hosts"})
         EXPECT_EQ(manifestPath(root + QString::fromLatin1(folder) +
                                QStringLiteral("/org.halvern.vocalyne.json")),
                   host)
