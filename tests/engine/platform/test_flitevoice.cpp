@@ -288,6 +288,35 @@ TEST(FliteVoiceTest, RatePitchAndVolumeShapeTheAudio)
     EXPECT_LT(medianPitch(low), base / 1.3);
 }
 
+TEST(FliteVoiceTest, TwoVoicesShareFliteEachWithItsOwnRate)
+{
+    // Flite keeps rate and pitch on its shared voice objects: two voice
+    // objects speaking at once must not take each other's.
+    auto fast = makeVoice("fast-null", kSlt);
+    auto slow = makeVoice("fast-null", kSlt);
+    ASSERT_TRUE(fast && slow);
+    ASSERT_EQ(fast->setRate(6), kOk);
+    ASSERT_EQ(slow->setRate(-6), kOk);
+    HResult hr = kFail;
+    const auto fastMemory = createMemoryAudioOutput(&hr);
+    const auto slowMemory = createMemoryAudioOutput(&hr);
+    ASSERT_EQ(fast->setOutput(fastMemory, false), kOk);
+    ASSERT_EQ(slow->setOutput(slowMemory, false), kOk);
+    std::u16string text;
+    for (int i = 0; i < 6; ++i)
+        text += u"Both voices read this sentence at the same time. ";
+    ASSERT_EQ(fast->speak(text, kPlain, nullptr), kOk);
+    ASSERT_EQ(slow->speak(text, kPlain, nullptr), kOk);
+    ASSERT_EQ(fast->waitUntilDone(60000), kOk);
+    ASSERT_EQ(slow->waitUntilDone(60000), kOk);
+    const size_t fastBytes = fastMemory->takeAudio().size();
+    const size_t slowBytes = slowMemory->takeAudio().size();
+    // Six whole tones either way: 2 times faster and slower than normal.
+    EXPECT_GT(double(slowBytes), 3.0 * double(fastBytes));
+    EXPECT_EQ(spokenWords(text, drain(*fast)).size(), 54u);
+    EXPECT_EQ(spokenWords(text, drain(*slow)).size(), 54u);
+}
+
 TEST(FliteVoiceTest, PauseHoldsSpeechAndAStopEndsItAtOnce)
 {
     auto voice = makeVoice("null", kKal); // real-time speed
