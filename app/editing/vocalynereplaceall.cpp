@@ -3,6 +3,7 @@
 #include "vocalynereplaceall.h"
 
 #include "vocalynedocumentedit.h"
+#include "vocalynepositiontracker.h"
 
 #include <QAbstractUndoItem>
 #include <QPointer>
@@ -160,17 +161,22 @@ int VocalyneReplaceAll::run(VocalyneDocumentEdit *edit, const QString &text,
     // position still holds: the stretch from a paragraph's first match to
     // the end of its last one is replaced in one go, so the number of edits
     // (each of which the document records for undo) is kept down. No match
-    // runs across a paragraph end.
+    // runs across a paragraph end, but one may run across a soft break of a
+    // long paragraph (it then joins the two pieces, which are cut again
+    // later): the stretch then goes on into the piece before.
     QTextCursor cursor(document);
     qsizetype end = map.starts.size();
     while (end > 0) {
-        const QTextBlock paragraph = document->findBlock(map.starts.at(end - 1));
+        int pieceStart = document->findBlock(map.starts.at(end - 1)).position();
         qsizetype first = end - 1;
-        while (first > 0 && map.starts.at(first - 1) >= paragraph.position())
+        while (first > 0 && map.starts.at(first - 1) + map.fromLength >= pieceStart) {
             --first;
+            pieceStart = std::min(pieceStart, document->findBlock(map.starts.at(first)).position());
+        }
         const int from = map.starts.at(first);
         const int to = map.starts.at(end - 1) + map.fromLength;
-        const QString old = paragraph.text().mid(from - paragraph.position(), to - from);
+        // (Soft breaks read as the blanks they stand for.)
+        const QString old = VocalynePositionTracker::readText(document, from, to);
         QString stretch;
         stretch.reserve(old.size() + (end - first) * (map.toLength - map.fromLength));
         int copied = from;

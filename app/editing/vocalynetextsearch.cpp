@@ -5,7 +5,11 @@
 #include "vocalynedocumentedit.h"
 #include "vocalynereplaceall.h"
 
+#include "vocalynesoftbreaks.h"
+
 #include <QTextBlock>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,7 +48,7 @@ QTextCursor VocalyneTextSearch::find(const QTextDocument *document, const QStrin
 {
     if (!document || text.isEmpty())
         return QTextCursor();
-    return document->find(text, from, findFlags(options));
+    return VocalyneSoftBreaks::find(document, text, from, findFlags(options));
 }
 
 QList<int> VocalyneTextSearch::findAll(const QTextDocument *document, const QString &text,
@@ -56,11 +60,19 @@ QList<int> VocalyneTextSearch::findAll(const QTextDocument *document, const QStr
     const Qt::CaseSensitivity sensitivity =
         options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     const qsizetype length = text.size();
-    // Paragraph by paragraph, as the document's own search goes: a
-    // no-break space counts as a space, and a match that is not a whole
-    // word is passed by together with the character after it.
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    // Paragraph by paragraph as written (the pieces of a long one joined by
+    // blanks), as find() goes: a no-break space counts as a space, and a
+    // match that is not a whole word is passed by together with the
+    // character after it.
+    for (QTextBlock block = document->begin(); block.isValid();) {
+        const int start = block.position();
         QString paragraph = block.text();
+        for (block = block.next();
+             block.isValid() && VocalyneSoftBreaks::isSoftBreak(document, block.position() - 1);
+             block = block.next()) {
+            paragraph += QLatin1Char(' ');
+            paragraph += block.text();
+        }
         paragraph.replace(QChar::Nbsp, QLatin1Char(' '));
         qsizetype offset = 0;
         while (offset <= paragraph.size()) {
@@ -74,7 +86,7 @@ QList<int> VocalyneTextSearch::findAll(const QTextDocument *document, const QStr
                 offset = end + 1;
                 continue;
             }
-            starts.append(block.position() + int(index));
+            starts.append(start + int(index));
             offset = end;
         }
     }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "editorfixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
@@ -440,4 +442,66 @@ TEST_F(EntityPositions, UndoPutsTheEntityEndsAnEditPulledInBackWhereTheyWere)
     ASSERT_EQ(edit->sections().size(), 1);
     EXPECT_EQ(edit->sections().at(0).fromChar, 11u);
     EXPECT_EQ(edit->sections().at(0).toChar, 22u);
+}
+
+TEST_F(EntityPositions, PastingOverAnElementRemovesItAndMovesTheOnesBehind)
+{
+    edit->setPlainText(QStringLiteral("one two three four"));
+    edit->addElement(4, QStringLiteral("pause"), QStringLiteral("100"));  // "t" of two
+    edit->addElement(14, QStringLiteral("pause"), QStringLiteral("200")); // "f" of four
+    edit->addBookmark(8, 13);                                             // three
+    QApplication::clipboard()->setText(QStringLiteral("2\n2"));
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+    edit->paste();
+    ASSERT_EQ(edit->toPlainText(), QStringLiteral("one 2\n2 three four"));
+    ASSERT_EQ(edit->elements().size(), 1);
+    EXPECT_EQ(edit->elements().at(0).value, QStringLiteral("200"));
+    EXPECT_EQ(edit->elements().at(0).afterChar, 14u);
+    EXPECT_EQ(edit->bookmarks().at(0).fromChar, 8u);
+    expectHighlightsMatchLists(*edit);
+}
+
+// One edit block that changes a word in several places (as a spelling
+// "Change All" does) is reported as one wide change; what lies between the
+// places must stay on its text, and undo must put everything back.
+TEST_F(EntityPositions, AWordChangedInSeveralPlacesInOneStepKeepsTheEntitiesBetween)
+{
+    const QString before = QStringLiteral("teh cat and teh dog\nsaw teh end of teh day");
+    edit->setPlainText(before);
+    edit->addBookmark(4, 7);                                                  // cat
+    edit->addSection(12, 19, Voice, QStringLiteral("Anna"), 100, 100, 100, 0); // teh dog
+    edit->addElement(16, QStringLiteral("pause"), QStringLiteral("100"));     // d of dog
+    edit->addBookmark(28, 34);                                                // end of
+    QTextCursor cursor(edit->document());
+    cursor.beginEditBlock();
+    for (int from = int(before.lastIndexOf(QStringLiteral("teh"))); from >= 0;
+         from = from > 0 ? int(before.lastIndexOf(QStringLiteral("teh"), from - 1)) : -1) {
+        cursor.setPosition(from);
+        cursor.setPosition(from + 3, QTextCursor::KeepAnchor);
+        cursor.insertText(QStringLiteral("the"));
+    }
+    cursor.endEditBlock();
+    const QString text = edit->toPlainText();
+    ASSERT_EQ(text, QStringLiteral("the cat and the dog\nsaw the end of the day"));
+    auto covered = [&text](quint32 from, quint32 to) { return text.mid(from, to - from); };
+    ASSERT_EQ(edit->bookmarks().size(), 2);
+    EXPECT_EQ(covered(edit->bookmarks().at(0).fromChar, edit->bookmarks().at(0).toChar),
+              QStringLiteral("cat"));
+    EXPECT_EQ(covered(edit->bookmarks().at(1).fromChar, edit->bookmarks().at(1).toChar),
+              QStringLiteral("end of"));
+    ASSERT_EQ(edit->sections().size(), 1);
+    EXPECT_EQ(covered(edit->sections().at(0).fromChar, edit->sections().at(0).toChar),
+              QStringLiteral("the dog"));
+    ASSERT_EQ(edit->elements().size(), 1);
+    EXPECT_EQ(edit->elements().at(0).afterChar, 16u);
+
+    edit->undo();
+    EXPECT_EQ(edit->toPlainText(), before);
+    EXPECT_EQ(edit->bookmarks().at(1).fromChar, 28u);
+    EXPECT_EQ(edit->sections().at(0).fromChar, 12u);
+    EXPECT_EQ(edit->sections().at(0).toChar, 19u);
+    expectHighlightsMatchLists(*edit);
 }

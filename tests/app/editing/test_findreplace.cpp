@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "editorfixture.h"
 #include "vocalynefindreplacedlg.h"
+#include "vocalynesoftbreaks.h"
+#include "vocalynetextsearch.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBlock>
 
 namespace {
 
@@ -289,6 +292,121 @@ TEST_F(FindReplace, SingleReplaceKeepsAnEntityThatStartsWithTheMatch)
     edit->undo();
     EXPECT_EQ(edit->sections().at(0).fromChar, 4u);
     EXPECT_EQ(edit->sections().at(0).toChar, 15u);
+}
+
+TEST_F(FindReplace, ReplaceAllOverManyParagraphsUndoesAndRedoesEveryEntityExactly)
+{
+    QString text;
+    for (int line = 0; line < 60; ++line)
+        text += QStringLiteral("line %1 with a word and a word again\n").arg(line);
+    edit->setPlainText(text);
+    // Per line: a bookmark ending on a match, a section starting on one,
+    // an element inside one.
+    for (int line = 0, at = 0; line < 60; ++line) {
+        const int word = int(text.indexOf(QStringLiteral("word"), at));
+        const int again = int(text.indexOf(QStringLiteral("word again"), word + 1));
+        edit->addBookmark(quint32(at), quint32(word + 4));
+        edit->addSection(quint32(again), quint32(again + 10), Voice, QStringLiteral("Anna"), 100,
+                         100, 100, 0);
+        edit->addElement(quint32(word + 2), QStringLiteral("pause"), QStringLiteral("100"));
+        at = int(text.indexOf(QLatin1Char('\n'), again)) + 1;
+    }
+    const QList<QVT2SBookmark> bookmarks = edit->bookmarks();
+    const QList<QVT2SSection> sections = edit->sections();
+    const QList<QVT2SElement> elements = edit->elements();
+    button("replaceShowBtn")->click();
+    search(QStringLiteral("word"), QStringLiteral("sentence"));
+    dialog->replaceAll();
+    auto expectReplaced = [this]() {
+        const QString now = edit->toPlainText();
+        ASSERT_EQ(edit->bookmarks().size(), 60);
+        ASSERT_EQ(edit->sections().size(), 60);
+        ASSERT_EQ(edit->elements().size(), 60);
+        for (int i = 0; i < 60; ++i) {
+            const QVT2SBookmark &bookmark = edit->bookmarks().at(i);
+            const QVT2SSection &section = edit->sections().at(i);
+            EXPECT_TRUE(now.mid(bookmark.fromChar, bookmark.toChar - bookmark.fromChar)
+                            .endsWith(QStringLiteral("with a sentence")))
+                << i;
+            EXPECT_EQ(now.mid(section.fromChar, section.toChar - section.fromChar),
+                      QStringLiteral("sentence again"))
+                << i;
+            EXPECT_EQ(now.mid(edit->elements().at(i).afterChar, 6), QStringLiteral("ntence")) << i;
+        }
+    };
+    expectReplaced();
+    edit->undo();
+    EXPECT_EQ(edit->toPlainText(), text);
+    EXPECT_EQ(edit->bookmarks(), bookmarks);
+    EXPECT_EQ(edit->sections(), sections);
+    EXPECT_EQ(edit->elements(), elements);
+    edit->redo();
+    expectReplaced();
+    // Typing afterwards moves the entities as usual.
+    insertAt(0, QStringLiteral(">"));
+    EXPECT_EQ(edit->bookmarks().at(0).fromChar, 1u);
+    EXPECT_EQ(edit->sections().at(59).toChar, sections.at(59).toChar + 1 + 60 * 2 * 4);
+}
+
+// Replace All finds its matches in one pass over the paragraphs; they must
+// be the ones the single search finds one after the other, whole-word rules
+// and a no-break space included.
+TEST_F(FindReplace, AllMatchesAreThoseTheSingleSearchFindsInTurn)
+{
+    edit->setPlainText(QStringLiteral("aa a xa-a a\u00a0b A a1 a\nab a\u00a0b a"));
+    for (const bool wholeWords : {false, true}) {
+        for (const bool matchCase : {false, true}) {
+            for (const QString &text : {QStringLiteral("a"), QStringLiteral("a b"),
+                                        QStringLiteral("a-a"), QStringLiteral("A")}) {
+                VocalyneTextSearch::Options options;
+                options.wholeWords = wholeWords;
+                options.matchCase = matchCase;
+                QList<int> oneByOne;
+                for (QTextCursor at(edit->document());;) {
+                    at = VocalyneTextSearch::find(edit->document(), text, at, options);
+                    if (at.isNull())
+                        break;
+                    oneByOne.append(at.selectionStart());
+                }
+                EXPECT_EQ(VocalyneTextSearch::findAll(edit->document(), text, options), oneByOne)
+                    << text.toStdString() << wholeWords << matchCase;
+            }
+        }
+    }
+}
+
+// A long paragraph is held in pieces joined by soft breaks; a match that
+// runs across one is found and replaced like any other.
+TEST_F(FindReplace, ReplaceAllReplacesMatchesAcrossTheSoftBreaksOfALongParagraph)
+{
+    QString text;
+    for (int i = 0; text.size() < 20000; ++i)
+        text += QStringLiteral("w%1 ").arg(i);
+    edit->setPlainText(text);
+    int soft = -1;
+    for (QTextBlock block = edit->document()->begin().next(); block.isValid() && soft < 0;
+         block = block.next())
+        if (VocalyneSoftBreaks::isSoftBreak(edit->document(), block.position() - 1))
+            soft = block.position() - 1;
+    ASSERT_GT(soft, 0) << "the paragraph was not cut";
+    const int from = int(text.lastIndexOf(QLatin1Char('w'), soft));
+    const int to = int(text.indexOf(QLatin1Char(' '), soft + 1));
+    const QString across = text.mid(from, to - from); // "wN wM"
+    edit->addBookmark(quint32(from), quint32(to));
+    edit->addBookmark(quint32(to + 1), quint32(to + 3));
+    button("replaceShowBtn")->click();
+    search(across, QStringLiteral("JOINED"));
+    dialog->replaceAll();
+    QString expected = text;
+    expected.replace(from, to - from, QStringLiteral("JOINED"));
+    EXPECT_EQ(edit->documentText(), expected);
+    ASSERT_EQ(edit->bookmarks().size(), 2);
+    EXPECT_EQ(edit->bookmarks().at(0).fromChar, quint32(from));
+    EXPECT_EQ(edit->bookmarks().at(0).toChar, quint32(from + 6));
+    EXPECT_EQ(edit->bookmarks().at(1).fromChar, quint32(from + 7));
+    edit->undo();
+    EXPECT_EQ(edit->documentText(), text);
+    EXPECT_EQ(edit->bookmarks().at(0).toChar, quint32(to));
 }
 
 TEST_F(FindReplace, CommandsWithoutAnEditorDoNothing)
