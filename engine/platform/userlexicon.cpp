@@ -180,8 +180,19 @@ HResult UserLexicon::change(const std::u16string &word, uint16_t language, int p
     };
     const auto found = std::find_if(entries.begin(), entries.end(), same);
     if (add) {
-        if (found != entries.end())
-            entries.erase(found); // added again: it becomes the latest
+        if (found != entries.end()) {
+            // Added again, it becomes the latest of its word. Where no later
+            // entry spells the word (in any letter case), voices already
+            // find it first: the file stays as it is, so that applying a
+            // dictionary again writes nothing.
+            const std::u32string key = lowered(toCodePoints(utf8));
+            const bool shadowed = std::any_of(found + 1, entries.end(), [&](const Entry &e) {
+                return lowered(toCodePoints(e.word)) == key;
+            });
+            if (!shadowed)
+                return kOk;
+            entries.erase(found);
+        }
         entries.push_back(Entry{language, partOfSpeech, utf8, ids});
     } else {
         if (found == entries.end())

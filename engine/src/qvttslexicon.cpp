@@ -38,10 +38,13 @@ int32_t change(qvsp::Lexicon &lexicon, const qvsp::PhoneConverter &converter, co
     if (!word)
         return remove ? QVTTSWordRemovalRefused : QVTTSWordInvalidArgument;
     const std::u16string wide = qvsp::TextCodec::toUtf16(word);
-    const qvsp::HResult removed = lexicon.removePronunciation(wide, language, partOfSpeech, ids);
-    if (remove)
+    if (remove) {
+        const qvsp::HResult removed =
+            lexicon.removePronunciation(wide, language, partOfSpeech, ids);
         return failed(removed) ? QVTTSWordRemovalRefused : QVTTSWordSuccess;
-    // A failed removal before the add only means the word was not there.
+    }
+    // Adding replaces the same pronunciation where it is there already, as
+    // removing it first would, without writing the lexicon twice.
     const qvsp::HResult added = lexicon.addPronunciation(wide, language, partOfSpeech, ids);
     return failed(added) ? addFailure(added) : QVTTSWordSuccess;
 }

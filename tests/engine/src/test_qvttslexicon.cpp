@@ -18,7 +18,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -334,6 +336,39 @@ TEST_F(QVTTSLexiconTest, AnAddedWordIsSpokenWithItsPhonemesUntilRemoved)
     EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), composed);
     ASSERT_EQ(unload("garden"), QVTTSUnloadDictSuccess);
     EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), before);
+}
+
+TEST_F(QVTTSLexiconTest, AddingAPronunciationAgainRewritesTheLexiconOnlyWhenItMustMoveUp)
+{
+    // A stored dictionary is applied again at every start of the program:
+    // words already in force must not cost a write of the lexicon each.
+    auto written = [this]() {
+        struct stat info = {};
+        stat(storePath().toLocal8Bit().constData(), &info);
+        return std::make_pair(info.st_ino, info.st_mtim.tv_nsec);
+    };
+    QVTTSTestHost host;
+    SpokenPhonemes phonemes(host);
+    const std::string composed =
+        phonemes.of(QStringLiteral("<pron sym=\"p ow t ey 1 t ow\"/>"), QVTTSTextXml);
+    ASSERT_EQ(add("tomato", "p ow t ey 1 t ow"), QVTTSWordSuccess);
+    ASSERT_EQ(add("potato", "p ax"), QVTTSWordSuccess);
+    const auto first = written();
+    EXPECT_EQ(add("tomato", "p ow t ey 1 t ow"), QVTTSWordSuccess);
+    EXPECT_EQ(written(), first) << "nothing later spells tomato: the file stays";
+    EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), composed);
+
+    // A later pronunciation of the word (here as a verb) is said instead,
+    // until the first is added again.
+    ASSERT_EQ(add("tomato", "t ow", kVerb), QVTTSWordSuccess);
+    EXPECT_NE(phonemes.of(QStringLiteral("tomato")), composed);
+    const auto shadowed = written();
+    EXPECT_EQ(add("tomato", "p ow t ey 1 t ow"), QVTTSWordSuccess);
+    EXPECT_NE(written(), shadowed);
+    EXPECT_EQ(phonemes.of(QStringLiteral("tomato")), composed);
+    EXPECT_EQ(remove("tomato", "p ow t ey 1 t ow"), QVTTSWordSuccess);
+    EXPECT_EQ(remove("tomato", "p ow t ey 1 t ow"), QVTTSWordRemovalRefused)
+        << "added once, however often it was added";
 }
 
 TEST_F(QVTTSLexiconTest, PronunciationsComposedInEachLanguageAreSpokenAsComposed)
