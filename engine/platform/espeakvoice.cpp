@@ -627,9 +627,10 @@ void EspeakVoice::synthesize(const Utterance &utterance)
             const ProsodyState &state = piece.state;
             const auto chosen = state.voice ? state.voice : utterance.token;
             const auto flite = std::dynamic_pointer_cast<FliteVoiceToken>(chosen);
-            // Flite reads neither phonemes nor punctuation marks out: such
-            // a piece is spoken by espeak-ng's voice of the same language.
-            if (flite && !piece.phonemes && !utterance.speakPunctuation) {
+            // Flite reads no punctuation marks out, and phonemes only in
+            // American English phones: such a piece is spoken by
+            // espeak-ng's voice of the same language.
+            if (flite && !utterance.speakPunctuation && FliteEngine::canSpeak(piece)) {
                 FliteParams fliteParams;
                 fliteParams.rate = int(utterance.rate) + state.rate;
                 fliteParams.volume = int(utterance.volume) * state.volume / 100;

@@ -375,11 +375,52 @@ std::string FliteEngine::foldText(const std::u32string &codePoints,
     return text;
 }
 
+namespace {
+
+// A pronunciation piece, "[[mnemonics]]", in Flite's phones; empty when it
+// is not one Flite can speak.
+std::string pronunciationPhones(const SpeechPiece &piece)
+{
+    const std::u32string &cps = piece.codePoints;
+    if (!piece.phonemes || cps.size() < 4 || cps.compare(0, 2, U"[[") != 0 ||
+        cps.compare(cps.size() - 2, 2, U"]]") != 0)
+        return std::string();
+    std::string mnemonics;
+    for (size_t i = 2; i + 2 < cps.size(); ++i) {
+        if (cps[i] >= 0x80)
+            return std::string();
+        mnemonics += char(cps[i]);
+    }
+    return FlitePhones::fromEspeak(mnemonics);
+}
+
+} // namespace
+
+bool FliteEngine::canSpeak(const SpeechPiece &piece)
+{
+    return !piece.phonemes || !pronunciationPhones(piece).empty();
+}
+
 HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &voice,
                                 const FliteParams &params, SynthConsumer &consumer, int outputRate)
 {
     std::vector<uint32_t> byteToCodePoint;
-    const std::string text = foldText(piece.codePoints, byteToCodePoint);
+    // A pronunciation is one token of its own phones, standing for the
+    // words it replaces (reported from its first letter).
+    const std::string pronunciation = pronunciationPhones(piece);
+    if (piece.phonemes && pronunciation.empty())
+        return kInvalidArg;
+    std::string text;
+    if (pronunciation.empty()) {
+        text = foldText(piece.codePoints, byteToCodePoint);
+    } else {
+        uint32_t letter = 2;
+        while (letter + 3 < piece.codePoints.size() &&
+               CharClasses::isPunctuation(piece.codePoints[letter]))
+            ++letter;
+        text = "x";
+        byteToCodePoint.assign(1, letter);
+    }
     const double rateFactor = std::pow(kWholeTone, std::clamp(params.rate, -10, 10));
     const double pitchFactor =
         std::clamp(std::pow(kWholeTone, std::clamp(params.pitch, -10, 10)), 0.5, 2.0);
@@ -438,7 +479,9 @@ HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &
                 const std::u32string word =
                     piece.codePoints.substr(time.first, time.last - time.first);
                 std::vector<uint16_t> ids;
-                if (UserLexicon::find(word, voice.languageId, ids)) {
+                if (!pronunciation.empty()) {
+                    item_set_string(item, "phones", pronunciation.c_str());
+                } else if (UserLexicon::find(word, voice.languageId, ids)) {
                     const std::string phones = FlitePhones::fromIds(ids);
                     if (!phones.empty())
                         item_set_string(item, "phones", phones.c_str());
@@ -497,6 +540,14 @@ HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &
             break;
         }
         const int rate = wave->sample_rate;
+        const bool lastOfPiece = !carried.present && ts_eof(ts);
+        // Where the last word's audio ends: the start of the closing pause.
+        int64_t speechEnd = 0;
+        if (const cst_item *last = relation_tail(utt_relation(done, "Segment"))) {
+            const cst_item *before = item_prev(last);
+            if (before && std::strcmp(item_feat_string(last, "name"), "pau") == 0)
+                speechEnd = int64_t(std::lround(double(item_feat_float(before, "end")) * rate));
+        }
         // Where each token's first word starts: tokens Flite reads as no
         // word (a lone dash) have none, and are not reported.
         for (size_t k = 0; k < items.size(); ++k) {
@@ -509,10 +560,16 @@ HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &
                                                        : -1);
             }
         }
-        // A text starts with the voice's pause before an utterance: most of
-        // it goes, so that the first word sounds at once.
+        // Flite opens and closes every utterance with a pause. A piece is cut
+        // where markup changes the voice or its prosody, often inside a
+        // sentence, so its opening pause goes (the piece before ends with
+        // one where a sentence ended), and so does its closing one unless
+        // a sentence ends there; the first word of a text then sounds at
+        // once as well.
         int64_t skip = 0;
-        if (params.quickStart && inputBefore == 0) {
+        int64_t keep = wave->num_samples;
+        const int64_t margin = rate / 50;
+        if (inputBefore == 0) {
             int64_t firstWord = wave->num_samples;
             for (const TokenTime &t : times) {
                 for (const auto &word : t.words) {
@@ -520,7 +577,7 @@ HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &
                         firstWord = std::min(firstWord, word.second);
                 }
             }
-            skip = std::max<int64_t>(0, firstWord - rate / 20);
+            skip = std::clamp<int64_t>(firstWord - margin, 0, wave->num_samples);
             for (TokenTime &t : times) {
                 for (auto &word : t.words) {
                     if (word.second >= 0)
@@ -528,7 +585,9 @@ HResult FliteEngine::synthesize(const SpeechPiece &piece, const FliteVoiceInfo &
                 }
             }
         }
-        std::vector<int16_t> samples(wave->samples + skip, wave->samples + wave->num_samples);
+        if (lastOfPiece && !piece.endsSentence && speechEnd > 0)
+            keep = std::clamp<int64_t>(speechEnd + margin, skip, wave->num_samples);
+        std::vector<int16_t> samples(wave->samples + skip, wave->samples + keep);
         delete_utterance(done);
         lock.unlock();
 

@@ -65,6 +65,10 @@ public:
     HResult synthesize(const SpeechPiece &piece, const FliteVoiceInfo &voice,
                        const FliteParams &params, SynthConsumer &consumer, int outputRate);
 
+    // Whether a Flite voice can speak piece: any text, and pronunciations
+    // written in American English phones.
+    static bool canSpeak(const SpeechPiece &piece);
+
     // Folders searched for .flitevox files, in order: $VOCALYNE_FLITE_VOICES
     // (separated by colons), $XDG_DATA_HOME/flite/voices (or
     // ~/.local/share/flite/voices), /usr/local/share/flite/voices,

@@ -4,6 +4,7 @@
 
 #include "phonetable.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -18,6 +19,8 @@ struct Mapping
     uint16_t secondary = 0;
     uint16_t boundary = 0;
     std::set<uint16_t> britishVowels;
+    // espeak-ng mnemonic of each phone, longest first.
+    std::vector<std::pair<std::string, uint16_t>> mnemonics;
 };
 
 const Mapping &mapping()
@@ -58,12 +61,51 @@ const Mapping &mapping()
             m->secondary = ids[1];
         if (table.toIds("aa - aa", ids) && ids.size() == 3)
             m->boundary = ids[1];
+        for (const auto &[id, phone] : m->phones) {
+            const std::string mnemonic = table.toEspeak({id});
+            if (!mnemonic.empty())
+                m->mnemonics.emplace_back(mnemonic, id);
+        }
+        std::stable_sort(
+            m->mnemonics.begin(), m->mnemonics.end(),
+            [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
         return m;
     }();
     return *map;
 }
 
 } // namespace
+
+std::string FlitePhones::fromEspeak(const std::string &mnemonics)
+{
+    const Mapping &m = mapping();
+    std::vector<uint16_t> ids;
+    uint16_t pendingStress = 0; // espeak-ng marks the stress before its vowel
+    for (size_t i = 0; i < mnemonics.size();) {
+        const char c = mnemonics[i];
+        if (c == ' ' || c == '\t') {
+            ++i;
+            continue;
+        }
+        if (c == '\'' || c == ',') {
+            pendingStress = c == '\'' ? m.primary : m.secondary;
+            ++i;
+            continue;
+        }
+        const auto match = std::find_if(m.mnemonics.begin(), m.mnemonics.end(), [&](const auto &p) {
+            return mnemonics.compare(i, p.first.size(), p.first) == 0;
+        });
+        if (match == m.mnemonics.end())
+            return std::string();
+        ids.push_back(match->second);
+        if (pendingStress && m.phones.at(match->second).second) {
+            ids.push_back(pendingStress);
+            pendingStress = 0;
+        }
+        i += match->first.size();
+    }
+    return ids.empty() ? std::string() : fromIds(ids);
+}
 
 std::string FlitePhones::fromIds(const std::vector<uint16_t> &ids)
 {

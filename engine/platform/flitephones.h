@@ -18,6 +18,10 @@ class FlitePhones
 public:
     // Empty when an identifier is not of the American English table.
     static std::string fromIds(const std::vector<uint16_t> &ids);
+    // espeak-ng mnemonics as the American English table writes its phones
+    // ("h@l'oU", stress before the vowel) to Flite's phones; empty when
+    // they hold anything else (mnemonics of another language).
+    static std::string fromEspeak(const std::string &mnemonics);
 };
 
 } // namespace qvsp

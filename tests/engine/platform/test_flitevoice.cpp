@@ -371,6 +371,13 @@ TEST(FliteVoiceTest, UserLexiconPronouncesEnglishWordsWithFlite)
               (Words{u"A", u"kitten", u"not", u"a", u"cat"}));
     ASSERT_EQ(lexicon->removePronunciation(u"Kitten", 0x0409, 0, ids), kOk);
     EXPECT_EQ(speakToMemory(*voice, u"kitten", kPlain), kitten);
+
+    // A pronunciation in the markup is Flite's too: the same audio as the
+    // word it sounds like, cut out of its text by markup the same way.
+    const std::u16string pron = u"<speak><pron sym='m ih 1 t ax n'>kitten</pron></speak>";
+    EXPECT_EQ(speakToMemory(*voice, pron, kXml),
+              speakToMemory(*voice, u"<speak><emph></emph>mitten<emph></emph></speak>", kXml));
+    EXPECT_EQ(spokenWords(pron, speakAndCollect(*voice, pron, kXml)), (Words{u"kitten"}));
 }
 
 } // namespace
