@@ -8,6 +8,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -79,7 +80,30 @@ template <typename Ranges> void clampRanges(Ranges &ranges, quint32 last)
 
 void VocalynePositionTracker::reset(const QTextDocument *document)
 {
-    m_text = readText(document, 0, document ? document->characterCount() : 0);
+    m_buffer = readText(document, 0, document ? document->characterCount() : 0);
+    m_gapStart = m_buffer.size();
+    m_gapLength = 0;
+}
+
+QString VocalynePositionTracker::text() const
+{
+    QString text = QStringView(m_buffer).left(m_gapStart).toString();
+    text += QStringView(m_buffer).mid(m_gapStart + m_gapLength);
+    return text;
+}
+
+void VocalynePositionTracker::moveGap(qsizetype position)
+{
+    QChar *data = m_buffer.data();
+    if (position < m_gapStart) {
+        const qsizetype count = m_gapStart - position;
+        std::memmove(data + position + m_gapLength, data + position, size_t(count) * sizeof(QChar));
+    } else if (position > m_gapStart) {
+        const qsizetype count = position - m_gapStart;
+        std::memmove(data + m_gapStart, data + m_gapStart + m_gapLength,
+                     size_t(count) * sizeof(QChar));
+    }
+    m_gapStart = position;
 }
 
 QString VocalynePositionTracker::readText(const QTextDocument *document, int from, int to)
@@ -119,8 +143,8 @@ VocalynePositionTracker::follow(const QTextDocument *document, int from, int rem
     const int length = document ? document->characterCount() : 0;
     // The copy must have held the text before the change; if it did not
     // (a change was missed), the reported range is taken as it stands.
-    if (qsizetype(length) - change.added + change.removed != m_text.size() ||
-        change.from + change.removed > m_text.size()) {
+    if (qsizetype(length) - change.added + change.removed != size() ||
+        change.from + change.removed > size()) {
         reset(document);
         return {change};
     }
@@ -129,15 +153,29 @@ VocalynePositionTracker::follow(const QTextDocument *document, int from, int rem
         reset(document);
         return {change};
     }
-    if (change.removed == 0 || change.added == 0) {
-        m_text.replace(change.from, change.removed, now);
-        return {change};
+    // The old text of the range right behind the gap, then replaced.
+    moveGap(change.from);
+    QList<Change> changes{change};
+    if (change.removed > 0 && change.added > 0) {
+        // Only the stretches whose characters differ changed; the rest of
+        // the reported range was rewritten with what it held.
+        changes = difference(QStringView(m_buffer).mid(m_gapStart + m_gapLength, change.removed),
+                             now, change.from);
     }
-    // Only the stretches whose characters differ changed; the rest of the
-    // reported range was rewritten with what it held.
-    const QList<Change> changes =
-        difference(QStringView(m_text).mid(change.from, change.removed), now, change.from);
-    m_text.replace(change.from, change.removed, now);
+    m_gapLength += change.removed;
+    if (m_gapLength < change.added) {
+        // Room for the new text and for typing on.
+        const qsizetype grow = change.added - m_gapLength + std::max<qsizetype>(4096, size() / 8);
+        const qsizetype tail = m_buffer.size() - m_gapStart - m_gapLength;
+        m_buffer.resize(m_buffer.size() + grow);
+        QChar *data = m_buffer.data();
+        std::memmove(data + m_buffer.size() - tail, data + m_gapStart + m_gapLength,
+                     size_t(tail) * sizeof(QChar));
+        m_gapLength += grow;
+    }
+    std::copy(now.cbegin(), now.cend(), m_buffer.begin() + m_gapStart);
+    m_gapStart += change.added;
+    m_gapLength -= change.added;
     return changes;
 }
 

@@ -97,7 +97,7 @@ public:
                                     qint64 budget = 20'000'000, int minRun = 4);
 
     /// The text as the tracker last saw it (separators as blanks).
-    const QString &text() const { return m_text; }
+    QString text() const;
 
     /// Where position p goes through change.
     static quint32 move(quint32 p, const Change &change);
@@ -140,5 +140,14 @@ public:
     static QString readText(const QTextDocument *document, int from, int to);
 
 private:
-    QString m_text;
+    /// Moves the gap to position (a position of the text).
+    void moveGap(qsizetype position);
+    qsizetype size() const { return m_buffer.size() - m_gapLength; }
+
+    // The copy of the text with a gap where it was last changed, so that
+    // typing at one place costs the same however long the text is:
+    // [0, m_gapStart) and [m_gapStart + m_gapLength, end) hold the text.
+    QString m_buffer;
+    qsizetype m_gapStart = 0;
+    qsizetype m_gapLength = 0;
 };
