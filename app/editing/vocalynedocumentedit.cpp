@@ -1177,6 +1177,11 @@ bool VocalyneDocumentEdit::find(const QString &text, QTextDocument::FindFlags op
     return true;
 }
 
+void VocalyneDocumentEdit::setPlainText(const QString &text)
+{
+    VocalyneSoftBreaks::setPlainText(this, text);
+}
+
 QMimeData *VocalyneDocumentEdit::createMimeDataFromSelection() const
 {
     const QTextCursor cursor = textCursor();

@@ -80,6 +80,10 @@ public:
     /// match is selected; false when there is none.
     using QTextEdit::find;
     bool find(const QString &text, QTextDocument::FindFlags options = QTextDocument::FindFlags());
+    /// QTextEdit::setPlainText() with the long paragraphs already cut into
+    /// pieces, so that the widget never lays one out whole (see
+    /// VocalyneSoftBreaks::setPlainText).
+    void setPlainText(const QString &text);
     int findNextBlankFromCursor() override;
     /// setModifiedState(true) followed by refreshHighlights().
     void markModifiedAndRefresh() override;

@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <cstdlib>
@@ -182,31 +183,35 @@ QString VocalyneSoftBreaks::plainText(const QTextDocument *document)
 
 QString VocalyneSoftBreaks::text(const QTextDocument *document, int from, int to)
 {
-    QTextCursor cursor(const_cast<QTextDocument *>(document));
-    const int end = std::max(0, document->characterCount() - 1);
-    cursor.setPosition(std::clamp(from, 0, end));
-    cursor.setPosition(std::clamp(to, 0, end), QTextCursor::KeepAnchor);
-    return selectedText(cursor);
+    // Read from the paragraphs themselves: placing a text cursor would lay
+    // out its paragraph, which a search through a long document must not
+    // pay for every paragraph it passes.
+    const int last = std::max(0, document->characterCount() - 1);
+    from = std::clamp(from, 0, last);
+    to = std::clamp(to, from, last);
+    QString text;
+    text.reserve(to - from);
+    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() < to;
+         block = block.next()) {
+        const int start = block.position();
+        const QString paragraph = block.text();
+        const int a = std::max(from, start) - start;
+        const int b = std::min(to - start, int(paragraph.size()));
+        if (b > a)
+            text += QStringView(paragraph).mid(a, b - a);
+        const int separator = start + int(paragraph.size());
+        if (separator >= from && separator < to)
+            text += startsAfterSoftBreak(block.next()) ? QChar(u' ') : QChar(u'\n');
+    }
+    toPlainCharacters(text);
+    return text;
 }
 
 QString VocalyneSoftBreaks::selectedText(const QTextCursor &cursor)
 {
-    QString text = cursor.selectedText();
-    const QTextDocument *document = cursor.document();
-    if (!document || text.isEmpty())
-        return text;
-    const int start = cursor.selectionStart();
-    const int end = cursor.selectionEnd();
-    // Only the separators inside the selection: a paragraph's first one is
-    // at its end, the next paragraph starts behind it.
-    for (QTextBlock block = document->findBlock(start).next();
-         block.isValid() && block.position() <= end; block = block.next()) {
-        const int separator = block.position() - 1;
-        if (separator >= start && separator < end && startsAfterSoftBreak(block))
-            text[separator - start] = u' ';
-    }
-    toPlainCharacters(text);
-    return text;
+    if (!cursor.document() || !cursor.hasSelection())
+        return QString();
+    return text(cursor.document(), cursor.selectionStart(), cursor.selectionEnd());
 }
 
 int VocalyneSoftBreaks::nextBlank(const QTextDocument *document, int from)
@@ -311,6 +316,56 @@ QTextCursor VocalyneSoftBreaks::find(const QTextDocument *document, const QStrin
 bool VocalyneSoftBreaks::mayOutgrow(const QTextCursor &cursor, int added)
 {
     return !cursor.isNull() && added > 0 && cursor.block().length() - 1 + added > MaxPiece;
+}
+
+void VocalyneSoftBreaks::setPlainText(QTextEdit *edit, const QString &text)
+{
+    // The blanks to hold as soft breaks, paragraph by paragraph (the
+    // characters that end a paragraph are those the document takes as
+    // paragraph ends).
+    QList<int> softBreaks;
+    auto endsParagraph = [](QChar c) {
+        return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar(0xfdd0) ||
+               c == QChar(0xfdd1);
+    };
+    const int length = int(text.size());
+    for (int start = 0; start <= length;) {
+        int end = start;
+        while (end < length && !endsParagraph(text.at(end)))
+            ++end;
+        if (end - start > MaxPiece) {
+            for (int point : breakPoints(text.mid(start, end - start)))
+                softBreaks.append(start + point);
+        }
+        start = end + 1;
+    }
+    if (softBreaks.isEmpty()) {
+        edit->setPlainText(text);
+        return;
+    }
+    QString cut = text;
+    for (int point : std::as_const(softBreaks))
+        cut[point] = QChar::ParagraphSeparator;
+    edit->setPlainText(cut);
+
+    // Now mark those separators, as part of the text just set: nothing to
+    // undo, and no change of the modified flag.
+    QTextDocument *document = edit->document();
+    const bool undoEnabled = document->isUndoRedoEnabled();
+    const bool wasModified = document->isModified();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    QTextCharFormat mark;
+    mark.setProperty(SoftBreakProperty, true);
+    for (int point : std::as_const(softBreaks)) {
+        // A paragraph's character format is that of the separator before it.
+        cursor.setPosition(point + 1);
+        cursor.mergeBlockCharFormat(mark);
+    }
+    cursor.endEditBlock();
+    document->setUndoRedoEnabled(undoEnabled);
+    document->setModified(wasModified);
 }
 
 void VocalyneSoftBreaks::cutAll()

@@ -9,6 +9,8 @@
 #include <QTextDocument>
 #include <QTextFormat>
 
+class QTextEdit;
+
 /// Keeps long paragraphs of an editor's text document cut into short visual
 /// pieces, so that a keystroke costs the same in a paragraph of a million
 /// characters as in a short one: the text widget lays out and shapes a whole
@@ -89,6 +91,11 @@ public:
     /// long. A single typed character is not an edit block, and a cut can
     /// join only an edit block: the caller wraps such an insertion in one.
     static bool mayOutgrow(const QTextCursor &cursor, int added);
+
+    /// QTextEdit::setPlainText() with the long paragraphs of text cut into
+    /// pieces before the widget sees them, so that it never lays out a long
+    /// paragraph whole; the same cut the watching object would make after.
+    static void setPlainText(QTextEdit *edit, const QString &text);
 
     /// Cuts every piece of the document longer than MaxPiece, as one edit
     /// joined to the last one on the undo stack (none when it is empty).

@@ -59,6 +59,16 @@ int softBreakFrom(const QTextDocument *document, int from)
     return -1;
 }
 
+QList<int> softBreaks(const QTextDocument *document)
+{
+    QList<int> positions;
+    for (QTextBlock block = document->begin().next(); block.isValid(); block = block.next()) {
+        if (VocalyneSoftBreaks::isSoftBreak(document, block.position() - 1))
+            positions.append(block.position() - 1);
+    }
+    return positions;
+}
+
 } // namespace
 
 TEST(SoftBreakPoints, PiecesAreShortAndEndAfterSentencesOnTheLastBlankOfARun)
@@ -123,12 +133,13 @@ TEST_F(SoftBreaks, ALongParagraphIsCutYetItsTextPositionsAndFileStayTheSame)
     ASSERT_TRUE(reread.read(bytes));
     EXPECT_EQ(reread.content(), text);
 
-    // Loading it into an editor again cuts it again, the same way.
+    // The editor cuts the text before the widget sees it; set through the
+    // base widget, the watch cuts it afterwards. Both the same way.
     auto other = makeEditor();
-    other->setPlainText(reread.content());
+    static_cast<QTextEdit *>(other.get())->setPlainText(reread.content());
     EXPECT_EQ(other->documentText(), text);
-    EXPECT_EQ(VocalyneSoftBreaks::softBreakCount(other->document()),
-              VocalyneSoftBreaks::softBreakCount(document));
+    EXPECT_EQ(softBreaks(other->document()), softBreaks(document));
+    EXPECT_FALSE(other->document()->isUndoAvailable());
 }
 
 TEST_F(SoftBreaks, CopyAndBlankSearchSeeSpaces)
