@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidgetItem>
 
 namespace {
@@ -91,6 +92,11 @@ VocalynePronunciationCorrectorDlg::VocalynePronunciationCorrectorDlg(
     }
     connect(m_ui->twPhonemes, &QTabWidget::currentChanged, this,
             &VocalynePronunciationCorrectorDlg::phBtnClearTarget);
+    // A pronunciation is read in the phones of the voice's language: the
+    // symbols of a tab sound right only from a voice of that tab's language.
+    connect(m_ui->twPhonemes, &QTabWidget::currentChanged, this,
+            &VocalynePronunciationCorrectorDlg::chooseVoiceFor);
+    chooseVoiceFor(m_ui->twPhonemes->currentIndex());
     connect(m_ui->pbReadWord, &QPushButton::clicked, this,
             &VocalynePronunciationCorrectorDlg::readTest);
     connect(m_ui->pbAddWord, &QPushButton::clicked, this,
@@ -175,6 +181,24 @@ void VocalynePronunciationCorrectorDlg::speak(const QString &target, bool isPhon
     // The main window shows the engine's error message when speaking fails.
     m_mainWindow->speakText(voice.engineTypeId, m_ui->cbVoice->currentText().toUtf8(),
                             voice.voiceId, voice.langId, text.toUtf8(), -1, -1, -1, -1, true);
+}
+
+void VocalynePronunciationCorrectorDlg::chooseVoiceFor(int tab)
+{
+    // The catalogue gives no language for the platform's voices; their
+    // names carry it in English ("espeak-ng Spanish (Spain)").
+    static const char *const languageNames[] = {"English", "Spanish", "French", "German",
+                                                "Italian"};
+    const QRegularExpression speaks(
+        QStringLiteral("\\b%1\\b").arg(QLatin1String(languageNames[qBound(0, tab, 4)])));
+    if (m_ui->cbVoice->currentText().contains(speaks))
+        return;
+    for (int i = 0; i < m_ui->cbVoice->count(); ++i) {
+        if (m_ui->cbVoice->itemText(i).contains(speaks)) {
+            m_ui->cbVoice->setCurrentIndex(i);
+            return;
+        }
+    }
 }
 
 void VocalynePronunciationCorrectorDlg::readTest()

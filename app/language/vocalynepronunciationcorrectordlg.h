@@ -57,6 +57,9 @@ private:
     void appendRow(const VocalyneUserDictionary::Entry &entry);
     void showStatus(int row);
     void speak(const QString &target, bool isPhoneme);
+    // Shows a voice of the language of phoneme tab under "Read using voice"
+    // unless the shown one speaks it already (or no voice does).
+    void chooseVoiceFor(int tab);
 
     std::unique_ptr<Ui::VocalynePronunciationCorrectorDlg> m_ui;
     VocalyneMainWindowInterface *m_mainWindow;

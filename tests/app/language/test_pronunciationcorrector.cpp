@@ -24,11 +24,13 @@ public:
                   qint32, qint32, qint32, qint32, bool isXml) override
     {
         spoken.append(text);
+        voices.append(voiceName);
         EXPECT_TRUE(isXml);
         EXPECT_FALSE(voiceName.isEmpty());
         return 0;
     }
     QList<QByteArray> spoken;
+    QList<QByteArray> voices;
 };
 
 class CorrectorTest : public ::testing::Test
@@ -113,6 +115,32 @@ TEST_F(CorrectorTest, PhonemeButtonsComposeTheTargetOfOneLanguage)
     EXPECT_EQ(m_main.spoken.size(), 1);
     ASSERT_EQ(m_messages.messages.size(), 1);
     EXPECT_TRUE(m_messages.messages[0].text.startsWith(QStringLiteral("Invalid target field")));
+}
+
+TEST_F(CorrectorTest, EachTabIsReadWithAVoiceOfItsLanguage)
+{
+    // The symbols of a tab are read in the phones of the voice's language.
+    auto *voice = child<QComboBox>("cbVoice");
+    EXPECT_TRUE(voice->currentText().contains(QStringLiteral("English")))
+        << "the English tab is shown first";
+    const struct
+    {
+        int tab;
+        const char *phone;
+        const char *language;
+    } tabs[] = {
+        {1, "rr", "Spanish"}, {2, "aan", "French"}, {3, "pf", "German"}, {4, "ll", "Italian"}};
+    for (const auto &t : tabs) {
+        compose(QStringLiteral("word"), {QString::fromLatin1(t.phone)}, t.tab);
+        child<QPushButton>("pbReadWord")->click();
+        ASSERT_FALSE(m_main.voices.isEmpty());
+        EXPECT_TRUE(m_main.voices.last().contains(t.language)) << m_main.voices.last().constData();
+    }
+    // A voice the user chose for the tab stays.
+    voice->setCurrentIndex(voice->findText(QStringLiteral("espeak-ng Italian"), Qt::MatchContains));
+    const QString chosen = voice->currentText();
+    child<QTabWidget>("twPhonemes")->setCurrentIndex(4);
+    EXPECT_EQ(voice->currentText(), chosen);
 }
 
 TEST_F(CorrectorTest, AWordIsListedOncePerLanguageAndRole)
