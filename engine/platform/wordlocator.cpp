@@ -90,6 +90,19 @@ bool WordLocator::locate(int position, uint32_t &start, uint32_t &length)
         return false;
     if (m_lastWord != size_t(-1) && from < m_lastWord)
         return false; // the synthesiser looked back; the host has moved on
+    {
+        // Code points that share their source (a pronunciation's phonemes
+        // all stand for the words they replace) make one word, however
+        // many the synthesiser names among them.
+        uint32_t sharedStart = 0;
+        uint32_t sharedLength = 0;
+        sourceRange(from, to, sharedStart, sharedLength);
+        if (sharedLength > 0 && sharedStart < m_reportedEnd) {
+            m_lastWord = from;
+            m_lastWordEnd = to;
+            return false;
+        }
+    }
     m_skipped.clear();
     if (m_lastWordEnd == size_t(-1))
         collectSkipped(0, from); // words the piece opens with, unnamed

@@ -165,6 +165,30 @@ TEST(SpeechTextReaderTest, VoiceElementSelectsTheVoiceByDescription)
     EXPECT_FALSE(pieces[2].state.voice) << "an unknown voice keeps the current one";
 }
 
+TEST(WordLocatorTest, APronunciationIsOneWordHoweverManyItsSynthesiserNames)
+{
+    // Mnemonics with blanks in them, all standing for "tomato" at 10..16.
+    SpeechPiece piece;
+    piece.phonemes = true;
+    const std::u32string text = U"[[t ax 0 m aa]] now"; // "now" at 20..23 of the source
+    for (uint32_t k = 0; k < text.size(); ++k) {
+        piece.codePoints.push_back(text[k]);
+        piece.starts.push_back(k < 15 ? 10 : 20 + k - 16);
+        piece.ends.push_back(k < 15 ? 16 : 21 + k - 16);
+    }
+    WordLocator locator(piece);
+    uint32_t start = 0;
+    uint32_t length = 0;
+    EXPECT_TRUE(locator.locate(3, start, length));
+    EXPECT_EQ(start, 10u);
+    EXPECT_EQ(length, 6u);
+    EXPECT_FALSE(locator.locate(5, start, length));
+    EXPECT_FALSE(locator.locate(10, start, length));
+    EXPECT_TRUE(locator.locate(17, start, length)) << "the word after it is still reported";
+    EXPECT_EQ(start, 20u);
+    EXPECT_EQ(length, 3u);
+}
+
 TEST(WordLocatorTest, SynthesiserPositionsWidenToWholeWordsReportedOnce)
 {
     const std::u16string text = u"'6'/>Hello e-mail ok... ===";
