@@ -81,7 +81,7 @@ void VocalyneMainWindow::setUpPronunciation()
             if (window)
                 start->finish(window);
         });
-        start->start(QThread::LowPriority);
+        start->start(QThread::IdlePriority);
     }
     connect(actionPronunciation_Corrector, &QAction::triggered, this,
             &VocalyneMainWindow::runPronCorrector);
