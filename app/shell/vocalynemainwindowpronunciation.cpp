@@ -17,12 +17,12 @@ namespace {
 const QString kStartName = QStringLiteral("userDictionaryStart");
 
 // Applies the stored dictionary to the voices' lexicon away from the window's
-// thread. Every change rewrites the lexicon file and waits for it to reach
-// the disk, a few milliseconds a word: a dictionary of a hundred words would
-// hold the window's first appearance up by most of a second. The lexicon
-// still holds what was applied at the last start, so the voices speak
-// correctly meanwhile. Lives as a child of the main window; whoever goes
-// first waits for the thread.
+// thread. Each word reads the whole lexicon file, and a word new to it
+// rewrites the file and waits for the disk: hundreds of words would hold the
+// window's first appearance up by a second or more. The lexicon still holds
+// what was applied at the last start, so the voices speak correctly
+// meanwhile. Lives as a child of the main window; whoever goes first waits
+// for the thread.
 class UserDictionaryStart : public QThread
 {
 public:
