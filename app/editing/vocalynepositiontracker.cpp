@@ -289,18 +289,6 @@ QList<VocalynePositionTracker::Change> VocalynePositionTracker::difference(QStri
     return changes;
 }
 
-quint32 VocalynePositionTracker::move(quint32 p, const Change &change)
-{
-    const quint32 from = quint32(change.from);
-    if (p < from || change.isEmpty())
-        return p;
-    const quint64 end = quint64(from) + quint32(change.removed);
-    if (p <= end)
-        return from + quint32(change.added);
-    const qint64 moved = qint64(p) + change.added - change.removed;
-    return quint32(std::clamp<qint64>(moved, 0, std::numeric_limits<quint32>::max()));
-}
-
 VocalynePositionTracker::Moved VocalynePositionTracker::moveRanges(QList<QVT2SBookmark> &ranges,
                                                                    bool ordered,
                                                                    const Change &change,

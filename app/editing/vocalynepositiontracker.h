@@ -100,7 +100,16 @@ public:
     QString text() const;
 
     /// Where position p goes through change.
-    static quint32 move(quint32 p, const Change &change);
+    static quint32 move(quint32 p, const Change &change)
+    {
+        const quint32 from = quint32(change.from);
+        if (p < from || change.isEmpty())
+            return p;
+        if (quint64(p) <= quint64(from) + quint32(change.removed))
+            return from + quint32(change.added);
+        const qint64 moved = qint64(p) + change.added - change.removed;
+        return moved < 0 ? 0 : moved > qint64(0xffffffffu) ? 0xffffffffu : quint32(moved);
+    }
 
     /// Moves the ranges (bookmarks or sections) through change; ordered as
     /// VocalyneEntityRanges::rangesOrdered says, so that ranges wholly
