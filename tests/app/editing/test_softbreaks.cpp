@@ -133,6 +133,17 @@ TEST_F(SoftBreaks, ALongParagraphIsCutYetItsTextPositionsAndFileStayTheSame)
     ASSERT_TRUE(reread.read(bytes));
     EXPECT_EQ(reread.content(), text);
 
+    // Everything cleared and undone: the same pieces again.
+    const QList<int> before = softBreaks(document);
+    edit->clearAll();
+    EXPECT_TRUE(edit->documentText().isEmpty());
+    document->undo();
+    EXPECT_EQ(edit->documentText(), text);
+    EXPECT_EQ(softBreaks(document), before);
+    document->redo();
+    EXPECT_TRUE(edit->documentText().isEmpty());
+    document->undo();
+
     // The editor cuts the text before the widget sees it; set through the
     // base widget, the watch cuts it afterwards. Both the same way.
     auto other = makeEditor();
