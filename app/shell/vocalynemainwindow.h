@@ -8,6 +8,7 @@
 #include "vocalyneexportinterface.h"
 #include "vocalyneexportreporter.h"
 #include "vocalyneexportstarter.h"
+#include "vocalynebatchrenderer.h"
 #include "vocalynelayoutfile.h"
 #include "vocalynemainwindowinterface.h"
 
@@ -308,10 +309,10 @@ private:
     void setUpExport();
     /// Starts the batch's next rows while slots are free.
     void startBatchRows();
-    /// Renders a ".t2s" input of the batch into a temporary text file and
-    /// takes the document's voice and prosody into item; false (with a
-    /// warning) when the worker has to read the file itself.
-    bool renderBatchDocument(const QString &path, BatchExportItem &item, QString *textPath);
+    /// Takes a rendered ".t2s" input of the batch: the document's voice and
+    /// prosody into item and its text file into inputPath; false (with a
+    /// warning) when the worker has to read the document itself.
+    bool takeBatchRendering(int row, BatchExportItem &item, QString *inputPath);
 
     // Find, layouts, help, launchers, tray.
     void setUpTools();
@@ -372,6 +373,10 @@ private:
     std::vector<std::unique_ptr<VocalyneExportBatch>> m_endedBatches;
     int m_batchNextRow = 0;
     int m_batchLimit = 3;
+    /// Renders the batch's speech documents away from the window's thread.
+    std::unique_ptr<VocalyneBatchRenderer> m_batchRenderer;
+    /// startBatchRows() is running (a warning it shows lets events in).
+    bool m_startingBatchRows = false;
 
     /// The 16-pixel icon file of every toolbar action, by action.
     QHash<QAction *, QString> m_toolbarIconFiles;

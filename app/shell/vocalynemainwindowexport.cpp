@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTextCursor>
@@ -205,28 +206,52 @@ void VocalyneMainWindow::runBatchExport(VocalyneExporter *wizard)
         m_endedBatches.push_back(std::move(m_batch));
     m_batch = std::make_unique<VocalyneExportBatch>(wizard->items().size(), wizard->outputFolder());
     m_batchNextRow = 0;
+
+    // Speech documents are rendered ahead, in row order, away from this
+    // thread; a row waits for its document when its turn comes first.
+    QList<QPair<int, QString>> documents;
+    for (int row = 0; row < wizard->items().size(); ++row) {
+        const QString path = wizard->table()->item(row, VocalyneExporter::InputColumn)->text();
+        if (QFileInfo(path).suffix().toUpper() == QLatin1String("T2S"))
+            documents.append({row, path});
+    }
+    m_batchRenderer = std::make_unique<VocalyneBatchRenderer>();
+    connect(m_batchRenderer.get(), &VocalyneBatchRenderer::rendered, this,
+            &VocalyneMainWindow::startBatchRows);
+    m_batchRenderer->start(documents, wizard->outputFolder());
     startBatchRows();
 }
 
 void VocalyneMainWindow::startBatchRows()
 {
-    // Rows start in table order; a worker's end frees its slot and brings
-    // this back, instead of a loop that spins while the slots are full.
+    // A warning shown below lets events in, among them a worker's end that
+    // calls this again: the outer call goes on, so that rows still start in
+    // table order and never more than the limit at once.
+    if (m_startingBatchRows)
+        return;
+    m_startingBatchRows = true;
+    const auto done = qScopeGuard([this] { m_startingBatchRows = false; });
+
+    // Rows start in table order; a worker's end (or a rendered document)
+    // brings this back, instead of a loop that spins while the slots are
+    // full.
     VocalyneExporter *wizard = m_batchWizard;
     while (wizard && m_batch && !m_batch->isCancelled() &&
            m_batchNextRow < wizard->items().size() && m_batch->runningCount() < m_batchLimit) {
-        const int row = m_batchNextRow++;
+        const int row = m_batchNextRow;
         BatchExportItem item = wizard->items().at(row);
         QString inputPath = wizard->table()->item(row, VocalyneExporter::InputColumn)->text();
         const QString outputPath = VocalyneExportFiles::join(
             wizard->outputFolder(),
             wizard->table()->item(row, VocalyneExporter::OutputColumn)->text());
         if (QFileInfo(inputPath).suffix().toUpper() == QLatin1String("T2S")) {
-            QString textPath;
-            if (renderBatchDocument(inputPath, item, &textPath)) {
-                inputPath = textPath;
+            if (!m_batchRenderer || !m_batchRenderer->isDone(row))
+                return; // its document is still being rendered
+            ++m_batchNextRow;
+            if (takeBatchRendering(row, item, &inputPath))
                 wizard->setItem(row, item);
-            }
+        } else {
+            ++m_batchNextRow;
         }
         if (!m_batchWizard || m_batch->isCancelled())
             return; // closed while a warning was shown
@@ -259,58 +284,37 @@ void VocalyneMainWindow::startBatchRows()
     }
 }
 
-bool VocalyneMainWindow::renderBatchDocument(const QString &path, BatchExportItem &item,
-                                             QString *textPath)
+bool VocalyneMainWindow::takeBatchRendering(int row, BatchExportItem &item, QString *inputPath)
 {
-    const char *const failedToOpen = QT_TRANSLATE_NOOP(
-        "QApplication",
-        "Failed to open %1\n%2!\nOnly raw text will be extracted and converted to audio!");
-    QFile input(path);
-    if (!input.open(QIODevice::ReadOnly)) {
-        VocalyneMessageService::warning(this, appText(QT_TRANSLATE_NOOP("QApplication", "Warning")),
-                                        appText(failedToOpen).arg(path, input.errorString()));
-        return false;
-    }
-    QVT2SDocument document;
-    if (!document.read(input.readAll())) {
+    const BatchRendering rendering = m_batchRenderer->take(row);
+    switch (rendering.outcome) {
+    case BatchRendering::Rendered:
+        break;
+    case BatchRendering::InvalidDocument:
         VocalyneMessageService::warning(
-            this, appText(QT_TRANSLATE_NOOP("QApplication", "Warning")),
-            appText(QT_TRANSLATE_NOOP(
-                        "QApplication",
-                        "Invalid T2S format for file '%1'!\nOnly raw text will be extracted and "
-                        "converted to audio!"))
-                .arg(path));
+            this, appText("Warning"),
+            appText("Invalid T2S format for file '%1'!\nOnly raw text will be extracted and "
+                    "converted to audio!")
+                .arg(rendering.path));
+        return false;
+    case BatchRendering::OpenFailed:
+    case BatchRendering::WriteFailed:
+        VocalyneMessageService::warning(
+            this, appText("Warning"),
+            appText("Failed to open %1\n%2!\nOnly raw text will be extracted and converted to "
+                    "audio!")
+                .arg(rendering.path, rendering.errorText));
         return false;
     }
-    VocalyneSpeechTextBuilder builder;
-    const SpeechText speech = builder.buildSpeechText(document, SpeechTextSource(), false, true);
-
-    const QString folder = m_batch->isCancelled() ? QString() : m_batchWizard->outputFolder();
-    const QString name = VocalyneBatchNames::uniqueName(
-        QFileInfo(path).fileName() + VocalyneExportFiles::token() + QStringLiteral(".QV_T2S_TXT"),
-        [&folder](const QString &candidate) {
-            return QFileInfo::exists(VocalyneExportFiles::join(folder, candidate));
-        });
-    const QString target = VocalyneExportFiles::join(folder, name);
-    QFile output(target);
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        output.write(speech.text.toUtf8()) < 0 || !output.flush()) {
-        VocalyneMessageService::warning(this, appText(QT_TRANSLATE_NOOP("QApplication", "Warning")),
-                                        appText(failedToOpen).arg(target, output.errorString()));
-        output.remove();
-        return false;
-    }
-    output.close();
-
-    item.voiceEngineTypeId = document.engineTypeId();
-    item.voiceId = document.voiceId();
-    item.langId = document.langId();
-    item.pitch = document.pitch();
-    item.speed = document.speed();
-    item.volume = document.volume();
-    item.sentPause = document.pause();
-    item.voiceName = document.voiceName();
-    *textPath = target;
+    item.voiceEngineTypeId = rendering.engineTypeId;
+    item.voiceId = rendering.voiceId;
+    item.langId = rendering.langId;
+    item.pitch = rendering.pitch;
+    item.speed = rendering.speed;
+    item.volume = rendering.volume;
+    item.sentPause = rendering.sentPause;
+    item.voiceName = rendering.voiceName;
+    *inputPath = rendering.path;
     return true;
 }
 
@@ -319,9 +323,14 @@ void VocalyneMainWindow::cancelBatchExport()
     if (!m_batch)
         return;
     m_batch->setCancelled(true);
+    if (m_batchRenderer)
+        m_batchRenderer->cancel();
     const QList<VocalyneExportProcess *> running = m_batch->running();
-    if (running.isEmpty())
+    if (running.isEmpty()) {
+        // Documents rendered ahead for rows that never started.
+        m_batch->deleteTemporaryTexts();
         return;
+    }
     for (VocalyneExportProcess *process : running) {
         process->abort();
         // Ended here and now: its reports go to a wizard that is closing.

@@ -317,6 +317,7 @@ TEST_F(BatchExportTest, SpeechDocumentsAreSpokenAsTheEditorSpeaksThem)
                                         "A third line, with a section.");
     const QString path = writeFile(QStringLiteral("doc.t2s"), t2sBytes(text, 3));
     QString rendered;
+    BatchExportItem item;
     ASSERT_TRUE(withBatchWizard([&](VocalyneExporter *wizard) {
         wizard->setOutputFolder(out);
         wizard->addFiles({path});
@@ -331,6 +332,7 @@ TEST_F(BatchExportTest, SpeechDocumentsAreSpokenAsTheEditorSpeaksThem)
         });
         wizard->next();
         ASSERT_TRUE(QTest::qWaitFor([&] { return wizard->batchFinished(); }, 60000));
+        item = wizard->items().at(0);
     }));
     ASSERT_FALSE(rendered.isEmpty());
 
@@ -341,4 +343,71 @@ TEST_F(BatchExportTest, SpeechDocumentsAreSpokenAsTheEditorSpeaksThem)
     source.plainText = edit->toPlainText();
     VocalyneSpeechTextBuilder builder;
     EXPECT_EQ(rendered, builder.buildSpeechText(*edit, source, false, false).text);
+    // The row speaks with the document's voice and prosody, and with what
+    // the editor takes for values the file does not hold.
+    EXPECT_EQ(item.voiceName, edit->voiceName());
+    EXPECT_EQ(item.voiceId, edit->voiceId());
+    EXPECT_EQ(item.langId, edit->langId());
+    EXPECT_EQ(item.speed, edit->speed());
+    EXPECT_EQ(item.sentPause, edit->pause());
+    EXPECT_EQ(item.sentPause, VocalyneSettingsKeys::DefaultSentPause);
+}
+
+TEST_F(BatchExportTest, RowsStartInOrderWhileAWarningIsOpen)
+{
+    {
+        QSettings settings;
+        settings.setValue(QString(VocalyneSettingsKeys::SimulBatchExpProcNum), 2);
+    }
+    const QStringList inputs{textFile(QStringLiteral("long.txt"), 40),
+                             textFile(QStringLiteral("short.txt"), 1),
+                             writeFile(QStringLiteral("broken.t2s"), "<T2SDocument><unclosed>"),
+                             textFile(QStringLiteral("last.txt"), 1)};
+    // A real warning box runs its own event loop: here it stays open until
+    // the long first row has ended, whose end asks for the next rows.
+    class OpenWarnings : public MessageRecorder
+    {
+    public:
+        std::function<void()> whileOpen;
+        QMessageBox::StandardButton show(QWidget *parent, Kind kind, const QString &title,
+                                         const QString &text, QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override
+        {
+            if (kind == Kind::Warning && whileOpen)
+                whileOpen();
+            return MessageRecorder::show(parent, kind, title, text, buttons, defaultButton);
+        }
+    };
+    QList<int> starts;
+    int maxRunning = 0;
+    bool firstEndedWhileOpen = false;
+    bool opened = false;
+    {
+        OpenWarnings warnings;
+        opened = withBatchWizard([&](VocalyneExporter *wizard) {
+            warnings.whileOpen = [&] {
+                firstEndedWhileOpen = waitForStatus(wizard, 0, kSuccess);
+                // The user reads on: the first row's end is handled meanwhile.
+                QTest::qWait(300);
+            };
+            wizard->setOutputFolder(out);
+            wizard->addFiles(inputs);
+            wizard->next();
+            QObject::connect(
+                wizard->table(), &QTableWidget::itemChanged, [&](QTableWidgetItem *item) {
+                    if (item->column() == VocalyneExporter::StatusColumn &&
+                        item->text() == kInProgress && !starts.contains(item->row()))
+                        starts << item->row();
+                    if (window->exportBatch())
+                        maxRunning = qMax(maxRunning, window->exportBatch()->runningCount());
+                });
+            wizard->next();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return wizard->batchFinished(); }, 120000));
+        });
+    }
+    VocalyneMessageService::setInstance(&messages);
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(firstEndedWhileOpen);
+    EXPECT_EQ(starts, (QList<int>{0, 1, 2, 3}));
+    EXPECT_LE(maxRunning, 2);
 }
