@@ -144,4 +144,5 @@ private:
     bool m_batchFinished = false;
     bool m_batchStarted = false;
     bool m_fillingRow = false;
+    bool m_statusResizePending = false;
 };

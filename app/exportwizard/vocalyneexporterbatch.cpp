@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWizardPage>
 
@@ -452,7 +453,15 @@ void VocalyneExporter::report(const QString &message, int status, int row)
     QTableWidgetItem *cell = m_table->item(row, StatusColumn);
     cell->setIcon(QIcon(icon(file)));
     cell->setText(message);
-    m_table->resizeColumnToContents(StatusColumn);
+    // Sizing the column measures every row; with hundreds of rows reporting
+    // it is done once for all reports of one pass of the event loop.
+    if (!m_statusResizePending) {
+        m_statusResizePending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_statusResizePending = false;
+            m_table->resizeColumnToContents(StatusColumn);
+        });
+    }
 }
 
 void VocalyneExporter::batchEnded()
