@@ -11,13 +11,18 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <csetjmp>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 extern "C" {
 cst_voice *register_cmu_us_kal(const char *voxdir);
@@ -165,6 +170,36 @@ void prepareVoice(FliteVoiceInfo &info)
     info.clusterGen = feat_present(f, "cg_db") != 0;
     info.baseStretch = flite_get_param_float(f, "duration_stretch", 1.0f);
     info.baseF0Mean = flite_get_param_float(f, "int_f0_target_mean", 0.0f);
+}
+
+// Whether Flite loads the voice file without harm. Flite trusts a file's
+// sizes and ends the process on a fault, so a damaged file (or one of
+// another version) would take the program down or exhaust its memory: a
+// child process with bounded memory and time tries it first.
+bool loadsSafely(const std::string &path)
+{
+    const pid_t child = fork();
+    if (child < 0)
+        return false;
+    if (child == 0) {
+        // Room for the largest voices (tens of megabytes) beyond what the
+        // process maps already.
+        unsigned long pages = 0;
+        if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%lu", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(256) << 20);
+        const rlimit memory{limit, limit};
+        setrlimit(RLIMIT_AS, &memory);
+        alarm(30);
+        _exit(flite_voice_load(path.c_str()) ? 0 : 1);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 struct TokenTime
@@ -323,6 +358,8 @@ void FliteEngine::loadVoiceFiles()
         std::sort(files.begin(), files.end());
         for (const std::string &file : files) {
             const std::string path = folder + "/" + file;
+            if (!loadsSafely(path))
+                continue;
             cst_voice *voice = flite_voice_load(path.c_str());
             if (!voice)
                 continue;

@@ -9,6 +9,14 @@
 //     reaches the output, and the first word event is queued on the
 //     real-time output.
 // Usage: qvspbench_flite [flite voice: slt] [words: 10000] [first-audio runs: 5]
+//
+// CPU time on a shared machine wanders by several per cent; instruction
+// counts do not. Under callgrind the program speaks the text only, counting
+// nothing before speak() and writing the text to TEXT for the flite program
+// to be counted the same way:
+//   valgrind --tool=callgrind qvspbench_flite slt 300 1 TEXT
+//   valgrind --tool=callgrind flite -voice slt -f TEXT -o out.wav
+// and the two "totals:" lines of the callgrind.out files give the ratio.
 #include "speechplatform.h"
 
 #include <algorithm>
@@ -22,6 +30,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <valgrind/callgrind.h>
 #include <vector>
 
 using namespace qvsp;
@@ -138,6 +147,7 @@ int main(int argc, char **argv)
     const std::string voiceName = argc > 1 ? argv[1] : "slt";
     const int words = argc > 2 ? std::max(100, std::atoi(argv[2])) : 10000;
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
+    const bool counted = RUNNING_ON_VALGRIND && argc > 4;
 
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("qvspbench-flite-" + std::to_string(getpid()));
@@ -145,6 +155,8 @@ int main(int argc, char **argv)
     const std::string text = prose(words);
     const std::string textFile = (dir / "text.txt").string();
     std::ofstream(textFile) << text;
+    if (counted)
+        std::ofstream(argv[4]) << text;
 
     setenv("VOCALYNE_AUDIO_OUTPUT", ("capture:" + (dir / "capture").string()).c_str(), 1);
     HResult hr = kFail;
@@ -158,6 +170,16 @@ int main(int argc, char **argv)
     voice->setInterest(kAllTtsEvents, 0);
     voice->speak(u"Warm up.", kSpeakAsync | kSpeakIsNotXml, nullptr);
     voice->waitUntilDone(60000);
+
+    if (counted) {
+        CALLGRIND_ZERO_STATS;
+        voice->speak(utf16(text), kSpeakAsync | kSpeakIsNotXml, nullptr);
+        voice->waitUntilDone(3600 * 1000);
+        CALLGRIND_DUMP_STATS_AT("speech");
+        voice.reset();
+        std::filesystem::remove_all(dir);
+        return 0;
+    }
 
     // 1. CPU against the flite program, the program first.
     const double fliteCpu = runFlite(voiceName, textFile, (dir / "flite.wav").string());

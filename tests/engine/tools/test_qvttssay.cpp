@@ -3,9 +3,11 @@
 // The command-line host, run as a user would: the voice list follows the
 // user's language, and every reported range is a word of the text.
 #include <QByteArray>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -106,4 +108,40 @@ TEST(QvttssayTool, WordsAfterBytesThatAreNotUtf8KeepTheirPlaces)
     }
     for (const char *word : {"au", "lait", "merci", "bien", "fin"})
         EXPECT_TRUE(words.contains(QLatin1String(word))) << word;
+}
+
+TEST(QvttssayTool, FliteVoiceFilesAreLoadedAndDamagedOnesPassedOver)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_EQ(QProcess::execute(QStringLiteral(FLITEVOICEDUMP_PATH),
+                                {dir.filePath(QStringLiteral("cmu_us_test.flitevox"))}),
+              0);
+    // A file of noise, and one cut short after its header: Flite would end
+    // or exhaust the program trying to load them.
+    QFile noise(dir.filePath(QStringLiteral("noise.flitevox")));
+    ASSERT_TRUE(noise.open(QIODevice::WriteOnly));
+    QByteArray bytes(5000, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char((i * 7919 + 13) % 251);
+    noise.write(bytes);
+    noise.close();
+    QFile cut(dir.filePath(QStringLiteral("cut.flitevox")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(QByteArray("CMU_FLITE_CG_VOXDATA-v2.0\0garbage", 33));
+    cut.close();
+
+    qputenv("VOCALYNE_FLITE_VOICES", QFile::encodeName(dir.path()));
+    const QStringList voices = runSay({QStringLiteral("--list")}, QStringLiteral("C"));
+    const QStringList words =
+        runSay({QStringLiteral("--voice"), QStringLiteral("Flite English (America) SLT"),
+                QStringLiteral("Loaded from a file.")},
+               QStringLiteral("C"));
+    qunsetenv("VOCALYNE_FLITE_VOICES");
+    EXPECT_TRUE(voices.contains(QStringLiteral("Flite English (America) SLT")));
+    EXPECT_TRUE(voices.contains(QStringLiteral("Flite English (America) SLT, female")))
+        << "the built-in voice keeps its own name";
+    EXPECT_EQ(words, (QStringList{QStringLiteral("0 5 Loaded"), QStringLiteral("7 10 from"),
+                                  QStringLiteral("12 12 a"), QStringLiteral("14 17 file"),
+                                  QStringLiteral("0 -1")}));
 }
