@@ -1095,11 +1095,12 @@ void VocalyneDocumentEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut))
         tellClipboardWatchIfSelection();
-    // A typed character is an undo step of its own, merged with the next
-    // one, unless it is part of an edit block: the keystroke that makes a
-    // piece of a long paragraph too long gets one, so that its cut joins it.
+    // A typed or deleted character is an undo step of its own, merged with
+    // the next one, unless it is part of an edit block: a key after which
+    // the pieces of a long paragraph are cut again gets one, so that the
+    // cut joins it.
     QTextCursor step = textCursor();
-    const bool cutMayFollow = VocalyneSoftBreaks::mayOutgrow(step, int(event->text().size()));
+    const bool cutMayFollow = VocalyneSoftBreaks::keyNeedsEditBlock(step, event);
     if (cutMayFollow)
         step.beginEditBlock();
     QTextEdit::keyPressEvent(event);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
 #include "vocalynesoftbreaks.h"
 
+#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -316,6 +317,22 @@ QTextCursor VocalyneSoftBreaks::find(const QTextDocument *document, const QStrin
 bool VocalyneSoftBreaks::mayOutgrow(const QTextCursor &cursor, int added)
 {
     return !cursor.isNull() && added > 0 && cursor.block().length() - 1 + added > MaxPiece;
+}
+
+bool VocalyneSoftBreaks::keyNeedsEditBlock(const QTextCursor &cursor, const QKeyEvent *event)
+{
+    if (cursor.isNull() || !event)
+        return false;
+    // A deletion of a selection is an edit block already.
+    if (!cursor.hasSelection()) {
+        const bool backspace = event->key() == Qt::Key_Backspace;
+        const bool forward = event->matches(QKeySequence::Delete);
+        if (backspace || forward) {
+            return cursor.block().length() <= 2 || (backspace && cursor.atBlockStart()) ||
+                   (forward && cursor.atBlockEnd());
+        }
+    }
+    return mayOutgrow(cursor, int(event->text().size()));
 }
 
 void VocalyneSoftBreaks::setPlainText(QTextEdit *edit, const QString &text)

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextFormat>
 
+class QKeyEvent;
 class QTextEdit;
 
 /// Keeps long paragraphs of an editor's text document cut into short visual
@@ -91,6 +92,12 @@ public:
     /// long. A single typed character is not an edit block, and a cut can
     /// join only an edit block: the caller wraps such an insertion in one.
     static bool mayOutgrow(const QTextCursor &cursor, int added);
+    /// Whether the key pressed at cursor may be followed by a cut or by a
+    /// soft break turned back into a blank: a typed text that may make its
+    /// piece too long (see mayOutgrow), or a Backspace or Delete that joins
+    /// two paragraphs or empties one. Those must join the key's own edit, and
+    /// a single typed or deleted character is not an edit block.
+    static bool keyNeedsEditBlock(const QTextCursor &cursor, const QKeyEvent *event);
 
     /// QTextEdit::setPlainText() with the long paragraphs of text cut into
     /// pieces before the widget sees them, so that it never lays out a long

@@ -287,6 +287,39 @@ TEST_F(SoftBreaks, TypingEnterAndBackspaceAroundASoftBreakEditTheParagraphAsWrit
     EXPECT_EQ(edit->documentText(), typed);
 }
 
+TEST_F(SoftBreaks, PiecesJoinedByBackspaceAndCutAgainUndoInOneStep)
+{
+    QString text = paragraph(20000);
+    edit->setPlainText(text);
+    edit->show();
+    QTextDocument *document = edit->document();
+    // Backspace over the soft breaks after one piece: the joined piece
+    // soon grows too long and is cut again.
+    int soft = softBreakFrom(document, 0);
+    int cuts = 0;
+    for (int join = 0; join < 4 && soft > 0; ++join) {
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(soft + 1);
+        edit->setTextCursor(cursor);
+        const QString before = edit->documentText();
+        const QList<int> breaksBefore = softBreaks(document);
+        QTest::keyClick(edit.get(), Qt::Key_Backspace);
+        text.remove(soft, 1);
+        ASSERT_EQ(edit->documentText(), text);
+        if (softBreaks(document).size() >= breaksBefore.size())
+            ++cuts;
+        // One undo gives back the blank and the pieces as they were.
+        document->undo();
+        EXPECT_EQ(edit->documentText(), before);
+        EXPECT_EQ(softBreaks(document), breaksBefore);
+        document->redo();
+        ASSERT_EQ(edit->documentText(), text);
+        soft = softBreakFrom(document, soft);
+    }
+    EXPECT_GE(cuts, 1);
+    EXPECT_LE(longestPiece(document), VocalyneSoftBreaks::MaxPiece);
+}
+
 TEST_F(SoftBreaks, AnEmptiedPieceGivesItsBlanksBackAndEnterThereIsARealLineBreak)
 {
     QString text = paragraph(20000);
