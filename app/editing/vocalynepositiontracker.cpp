@@ -42,9 +42,29 @@ VocalynePositionTracker::Moved moveRangeList(Ranges &ranges, bool ordered,
         return moved;
     const quint64 zoneStart = quint32(change.from);
     const quint64 zoneEnd = zoneStart + quint32(change.removed);
+    const qint64 delta = qint64(change.added) - change.removed;
     auto *data = ranges.data();
     for (int i = first; i < count; ++i) {
         auto &range = data[i];
+        if (ordered && range.fromChar > zoneEnd) {
+            // This range and all behind it lie after the change: they only
+            // shift (a keystroke near the start shifts them all).
+            for (int j = i; j < count; ++j) {
+                auto &behind = data[j];
+                if (behind.fromChar == behind.toChar) {
+                    moved.gone.append(j);
+                    continue;
+                }
+                behind.fromChar = quint32(behind.fromChar + delta);
+                behind.toChar = quint32(behind.toChar + delta);
+            }
+            if (delta != 0) {
+                if (moved.first < 0)
+                    moved.first = i;
+                moved.last = count - 1;
+            }
+            break;
+        }
         const quint32 from = VocalynePositionTracker::move(range.fromChar, change);
         const quint32 to = VocalynePositionTracker::move(range.toChar, change);
         if (from == to) {
@@ -340,11 +360,24 @@ VocalynePositionTracker::moveElements(QList<QVT2SElement> &elements, bool ordere
                                                                 quint32(std::max(0, change.from)));
     if (first >= count)
         return moved;
+    const quint64 zoneEnd = quint64(quint32(change.from)) + quint32(change.removed);
+    const qint64 delta = qint64(change.added) - change.removed;
     QVT2SElement *data = elements.data();
     for (int i = first; i < count; ++i) {
         QVT2SElement &element = data[i];
         // The element's character [p, p + 1): gone with it.
         const quint32 p = element.afterChar;
+        if (ordered && p > zoneEnd) {
+            // This element and all behind it only shift.
+            if (delta != 0) {
+                for (int j = i; j < count; ++j)
+                    data[j].afterChar = quint32(data[j].afterChar + delta);
+                if (moved.first < 0)
+                    moved.first = i;
+                moved.last = count - 1;
+            }
+            break;
+        }
         const quint32 start = move(p, change);
         const quint32 end = p == std::numeric_limits<quint32>::max() ? start : move(p + 1, change);
         if (start == end) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vocalyne developers
+#include "vocalyneentityranges.h"
 #include "vocalynepositiontracker.h"
 
 #include <QRandomGenerator>
@@ -210,4 +211,50 @@ TEST(PositionTracker, ABlankTurnedIntoAParagraphSeparatorMovesNothing)
     cursor.endEditBlock();
     ASSERT_EQ(document.blockCount(), 2);
     followed.expectSame(QStringLiteral("cut"));
+}
+
+// Ordered lists skip the entities before a change and only shift those
+// after it; the result must be what looking at every entity gives.
+TEST(PositionTracker, OrderedListsMoveAsIfEveryEntityWereLookedAt)
+{
+    QRandomGenerator random(7);
+    for (int round = 0; round < 200; ++round) {
+        QList<QVT2SSection> sections;
+        QList<QVT2SElement> elements;
+        quint32 from = 0;
+        quint32 to = 0;
+        for (int i = 0; i < 30; ++i) {
+            from += quint32(random.bounded(4));
+            to = std::max(to, from) + quint32(random.bounded(5)); // some empty
+            QVT2SSection section;
+            section.fromChar = from;
+            section.toChar = to;
+            sections.append(section);
+            QVT2SElement element;
+            element.afterChar = from + quint32(random.bounded(2));
+            if (!elements.isEmpty())
+                element.afterChar = std::max(element.afterChar, elements.last().afterChar);
+            elements.append(element);
+        }
+        ASSERT_TRUE(VocalyneEntityRanges::rangesOrdered(sections));
+        ASSERT_TRUE(VocalyneEntityRanges::elementsOrdered(elements));
+        const Change change{random.bounded(int(to) + 1), random.bounded(6), random.bounded(6)};
+        const QList<QVT2SSection> before = sections;
+        QList<QVT2SSection> skipped = sections;
+        QList<QVT2SElement> skippedElements = elements;
+        const auto all = VocalynePositionTracker::moveRanges(sections, false, change);
+        const auto some = VocalynePositionTracker::moveRanges(skipped, true, change);
+        EXPECT_EQ(skipped, sections) << round;
+        // (An empty range wholly before the change is left for a later one.)
+        QList<int> touchedGone;
+        for (int i : all.gone)
+            if (before.at(i).toChar >= quint32(change.from))
+                touchedGone.append(i);
+        EXPECT_EQ(some.gone, touchedGone) << round;
+        const auto allElements = VocalynePositionTracker::moveElements(elements, false, change);
+        const auto someElements =
+            VocalynePositionTracker::moveElements(skippedElements, true, change);
+        EXPECT_EQ(skippedElements, elements) << round;
+        EXPECT_EQ(someElements.gone, allElements.gone) << round;
+    }
 }
