@@ -385,12 +385,6 @@ void VocalyneSoftBreaks::setPlainText(QTextEdit *edit, const QString &text)
     document->setModified(wasModified);
 }
 
-void VocalyneSoftBreaks::cutAll()
-{
-    m_changedFrom = m_changedTo = -1;
-    rework(0, m_document->characterCount());
-}
-
 void VocalyneSoftBreaks::noteChange(int from, int charsRemoved, int charsAdded)
 {
     if (m_working)

@@ -104,10 +104,6 @@ public:
     /// paragraph whole; the same cut the watching object would make after.
     static void setPlainText(QTextEdit *edit, const QString &text);
 
-    /// Cuts every piece of the document longer than MaxPiece, as one edit
-    /// joined to the last one on the undo stack (none when it is empty).
-    void cutAll();
-
 private:
     void noteChange(int from, int charsRemoved, int charsAdded);
     void afterChange();
