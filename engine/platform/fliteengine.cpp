@@ -182,17 +182,23 @@ bool loadsSafely(const std::string &path)
     if (child < 0)
         return false;
     if (child == 0) {
-        // Room for the largest voices (tens of megabytes) beyond what the
-        // process maps already.
+        // Room for the voice (a few times its file) beyond what the
+        // process maps already: a damaged file that makes Flite allocate
+        // without end fails soon.
         unsigned long pages = 0;
         if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
             if (std::fscanf(statm, "%lu", &pages) != 1)
                 pages = 0;
             std::fclose(statm);
         }
-        const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(256) << 20);
+        struct stat info;
+        const rlim_t fileSize = stat(path.c_str(), &info) == 0 ? rlim_t(info.st_size) : 0;
+        const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) +
+                             std::max(rlim_t(64) << 20, 4 * fileSize);
         const rlimit memory{limit, limit};
         setrlimit(RLIMIT_AS, &memory);
+        const rlimit cpu{10, 10};
+        setrlimit(RLIMIT_CPU, &cpu);
         alarm(30);
         _exit(flite_voice_load(path.c_str()) ? 0 : 1);
     }

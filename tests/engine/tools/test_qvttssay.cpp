@@ -12,6 +12,14 @@
 
 #include <algorithm>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define QVTTSSAY_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QVTTSSAY_SANITIZED 1
+#endif
+#endif
+
 namespace {
 
 QStringList runSay(const QStringList &arguments, const QString &lang,
@@ -126,10 +134,14 @@ TEST(QvttssayTool, FliteVoiceFilesAreLoadedAndDamagedOnesPassedOver)
         bytes[i] = char((i * 7919 + 13) % 251);
     noise.write(bytes);
     noise.close();
+#ifndef QVTTSSAY_SANITIZED
+    // (Flite allocates until it fails on this one, which a sanitizer's
+    // allocator makes a minute's work.)
     QFile cut(dir.filePath(QStringLiteral("cut.flitevox")));
     ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
     cut.write(QByteArray("CMU_FLITE_CG_VOXDATA-v2.0\0garbage", 33));
     cut.close();
+#endif
 
     qputenv("VOCALYNE_FLITE_VOICES", QFile::encodeName(dir.path()));
     const QStringList voices = runSay({QStringLiteral("--list")}, QStringLiteral("C"));
