@@ -646,7 +646,7 @@ QList<VocalyneDocumentEdit::EntityHighlight> VocalyneDocumentEdit::entityHighlig
     return highlights;
 }
 
-void VocalyneDocumentEdit::visibleTextRange(int &first, int &last)
+void VocalyneDocumentEdit::visibleTextRange(int &first, int &last, QList<std::pair<int, int>> *runs)
 {
     // Whole paragraphs. A hit test at the view's corners would walk every
     // block above them, and a plain binary search would make the layout lay
@@ -703,6 +703,35 @@ void VocalyneDocumentEdit::visibleTextRange(int &first, int &last)
     if (const int end = visibleLine(lastBlock, bottom, false); end >= 0)
         last = std::min(last, lastBlock.position() + end);
     last = std::max(first, last);
+    if (!runs)
+        return;
+
+    // Paragraphs the widget has not laid out yet (it does a long text bit
+    // by bit, in the background) have no height and show nothing; right
+    // after opening a long text at its middle thousands of them may sit
+    // between the few lines on screen. Their entities are not on screen.
+    runs->clear();
+    bool gap = true;
+    QTextBlock block = firstBlock;
+    for (int number = firstNumber; number <= lastNumber && block.isValid();
+         ++number, block = block.next()) {
+        const QTextLayout *lines = block.layout();
+        if (!lines || lines->lineCount() == 0 || layout->blockBoundingRect(block).height() <= 0) {
+            gap = true;
+            continue;
+        }
+        const int start = std::max(first, block.position());
+        const int end = std::min(last, block.position() + std::max(0, block.length() - 1));
+        if (end < start)
+            continue;
+        if (gap || runs->isEmpty())
+            runs->append({start, end});
+        else
+            runs->last().second = end;
+        gap = false;
+    }
+    if (runs->isEmpty())
+        runs->append({first, last});
 }
 
 void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
@@ -716,48 +745,58 @@ void VocalyneDocumentEdit::showVisibleHighlights(bool positionsMoved)
     }
     int first = 0;
     int last = 0;
-    visibleTextRange(first, last);
-    if (!positionsMoved && first == m_shownFirst && last == m_shownLast)
+    QList<std::pair<int, int>> runs;
+    visibleTextRange(first, last, &runs);
+    if (!positionsMoved && first == m_shownFirst && last == m_shownLast && runs == m_shownRuns)
         return;
     m_shownFirst = first;
     m_shownLast = last;
+    m_shownRuns = runs;
 
-    // An entity is shown when its span touches [first, last + 1].
-    const quint32 low = quint32(first);
-    const quint64 high = quint64(last) + 1;
     QList<int> shown;
     const int nB = m_highlightBookmarks;
     const int nS = m_highlightSections;
-    for (int i = firstTouchedRange(m_bookmarks, m_bookmarksOrdered, low); i < nB; ++i) {
-        const QVT2SBookmark &bookmark = m_bookmarks.at(i);
-        if (bookmark.fromChar > high) {
-            if (m_bookmarksOrdered)
-                break;
-            continue;
+    // An entity is shown when its span touches [run start, run end + 1] of
+    // a run of laid-out paragraphs on screen.
+    for (const auto &[runFirst, runLast] : std::as_const(runs)) {
+        const quint32 low = quint32(runFirst);
+        const quint64 high = quint64(runLast) + 1;
+        for (int i = firstTouchedRange(m_bookmarks, m_bookmarksOrdered, low); i < nB; ++i) {
+            const QVT2SBookmark &bookmark = m_bookmarks.at(i);
+            if (bookmark.fromChar > high) {
+                if (m_bookmarksOrdered)
+                    break;
+                continue;
+            }
+            if (bookmark.toChar >= low)
+                shown.append(i);
         }
-        if (bookmark.toChar >= low)
-            shown.append(i);
+        for (int i = firstTouchedRange(m_sections, m_sectionsOrdered, low); i < nS; ++i) {
+            const QVT2SSection &section = m_sections.at(i);
+            if (section.fromChar > high) {
+                if (m_sectionsOrdered)
+                    break;
+                continue;
+            }
+            if (section.toChar >= low)
+                shown.append(nB + i);
+        }
+        for (int i = firstTouchedElement(m_elements, m_elementsOrdered, low);
+             i < m_highlightElements; ++i) {
+            const QVT2SElement &element = m_elements.at(i);
+            if (element.afterChar > high) {
+                if (m_elementsOrdered)
+                    break;
+                continue;
+            }
+            if (quint64(element.afterChar) + 1 >= low)
+                shown.append(nB + nS + i);
+        }
     }
-    for (int i = firstTouchedRange(m_sections, m_sectionsOrdered, low); i < nS; ++i) {
-        const QVT2SSection &section = m_sections.at(i);
-        if (section.fromChar > high) {
-            if (m_sectionsOrdered)
-                break;
-            continue;
-        }
-        if (section.toChar >= low)
-            shown.append(nB + i);
-    }
-    for (int i = firstTouchedElement(m_elements, m_elementsOrdered, low); i < m_highlightElements;
-         ++i) {
-        const QVT2SElement &element = m_elements.at(i);
-        if (element.afterChar > high) {
-            if (m_elementsOrdered)
-                break;
-            continue;
-        }
-        if (quint64(element.afterChar) + 1 >= low)
-            shown.append(nB + nS + i);
+    if (runs.size() > 1) {
+        // An entity may touch two runs.
+        std::sort(shown.begin(), shown.end());
+        shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
     }
     // The highlights are painted from the lists at every paint, so moved
     // entities are drawn in their new place with the text the edit

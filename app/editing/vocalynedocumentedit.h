@@ -225,8 +225,10 @@ private:
     /// Without positionsMoved nothing is done while the visible text range
     /// is the same as last time.
     void showVisibleHighlights(bool positionsMoved);
-    /// The text positions of the lines on screen.
-    void visibleTextRange(int &first, int &last);
+    /// The text positions of the lines on screen and, with runs, the
+    /// stretches of laid-out paragraphs among them (the widget lays a long
+    /// text out lazily: paragraphs not laid out yet show nothing).
+    void visibleTextRange(int &first, int &last, QList<std::pair<int, int>> *runs = nullptr);
     /// Calls paint with the viewport rectangle and baseline of each line
     /// piece of [from, to) that is on screen.
     void forEachLineSegment(int from, int to,
@@ -280,6 +282,7 @@ private:
     int m_shownFirst = -1;
     int m_shownLast = -1;
     QList<int> m_shownHighlights; // indexes: bookmarks, sections, elements
+    QList<std::pair<int, int>> m_shownRuns; // see visibleTextRange()
     int m_firstBlockHint = 0;
     int m_lastBlockHint = 0;
     // Positions may lie beyond the text (refreshHighlights()): put them at
