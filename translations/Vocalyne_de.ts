@@ -229,6 +229,18 @@ Entweder wurde der Vorgang unerwartet beendet oder die Stimme unterstützt das g
         <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
     </message>
     <message>
+        <source>speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+    <message>
         <location filename="../app/exportwizard/vocalyneexporterbatch.cpp" line="-87"/>
         <source>Invalid %1!
 Please enter a valid number between %2 and %3.</source>

@@ -368,7 +368,14 @@ void VocalyneExporter::onDisplayEditTWidgetCellChanged(int row, int column)
         *target = value;
         return;
     }
-    const QString what = m_table->horizontalHeaderItem(column)->text().toLower();
+    // The value's name in running text: lower case in English, but German
+    // nouns keep their capital, so each language spells the word itself.
+    const char *name = QT_TRANSLATE_NOOP("QApplication", "speed");
+    if (column == VolumeColumn)
+        name = QT_TRANSLATE_NOOP("QApplication", "volume");
+    else if (column == PitchColumn)
+        name = QT_TRANSLATE_NOOP("QApplication", "pitch");
+    const QString what = appText(name);
     VocalyneMessageService::critical(
         this, appText(QT_TRANSLATE_NOOP("QApplication", "Error")),
         appText(QT_TRANSLATE_NOOP("QApplication",
