@@ -236,10 +236,12 @@ void VocalynePronunciationCorrectorDlg::addWordToList()
     entry.langId = kTabLanguages[qBound(0, m_ui->twPhonemes->currentIndex(), 4)];
     entry.partOfSpName = m_ui->cbRole->currentText();
     entry.partOfSpId = role;
-    for (int row = 0; row < m_ui->twDictionary->rowCount(); ++row) {
-        if (m_ui->twDictionary->item(row, kSourceColumn)->text() == entry.source &&
-            m_ui->twDictionary->item(row, kLanguageColumn)->text() == entry.langName &&
-            m_ui->twDictionary->item(row, kRoleColumn)->text() == entry.partOfSpName) {
+    // Language and role are compared by their identifiers: their names are
+    // the interface's words, so an entry stored under another interface
+    // language ("English" against "Englisch") is still the same entry.
+    for (const VocalyneUserDictionary::Entry &listed : std::as_const(m_entries)) {
+        if (listed.source == entry.source && listed.langId == entry.langId &&
+            listed.partOfSpId == entry.partOfSpId) {
             VocalyneMessageService::critical(
                 this, message(QT_TRANSLATE_NOOP("QApplication", "Error")),
                 message(QT_TRANSLATE_NOOP(

@@ -174,6 +174,31 @@ TEST_F(CorrectorTest, AWordIsListedOncePerLanguageAndRole)
     EXPECT_EQ(m_dialog->entries().at(2).langId, 1040);
 }
 
+TEST_F(CorrectorTest, AnEntryStoredUnderAnotherInterfaceLanguageIsStillTheSameEntry)
+{
+    // Stored while the interface was German: the names are German words.
+    VocalyneUserDictionary::Entry stored;
+    stored.source = QStringLiteral("tomato");
+    stored.target = QStringLiteral("t ax");
+    stored.langName = QStringLiteral("Englisch");
+    stored.langId = 1033;
+    stored.partOfSpName = QStringLiteral("Substantiv");
+    stored.partOfSpId = QVTTSPartOfSpeechNoun;
+    VocalyneUserDictionary::save({stored});
+    m_dialog = std::make_unique<VocalynePronunciationCorrectorDlg>(&m_main);
+    auto *table = child<QTableWidget>("twDictionary");
+    ASSERT_EQ(table->rowCount(), 1);
+
+    compose(QStringLiteral("tomato"), {QStringLiteral("t"), QStringLiteral("ow")});
+    child<QPushButton>("pbAddWord")->click();
+    EXPECT_EQ(table->rowCount(), 1);
+    ASSERT_FALSE(m_messages.messages.isEmpty());
+    EXPECT_EQ(m_messages.messages.last().text,
+              QStringLiteral("An entry with the specified source word, language and role already "
+                             "exists!"));
+    VocalyneUserDictionary::save({});
+}
+
 TEST_F(CorrectorTest, AcceptStoresTheListAndAppliesItToTheLexicon)
 {
     // An entry stored before, also in the lexicon, that the user will remove.
