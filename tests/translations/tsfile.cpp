@@ -3,8 +3,11 @@
 #include "tsfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QKeySequence>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -125,4 +128,31 @@ QStringList translationFaults(const QString &source, const QString &translation)
             faults << QStringLiteral("shortcut differs");
     }
     return faults;
+}
+
+QStringList untranslatedAfterLupdate(const QString &lupdatePath, const QString &tsPath,
+                                     const QString &sourceDir, QString *error)
+{
+    // A copy, so that the check never rewrites the catalogue in the tree.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QFileInfo(tsPath).fileName());
+    if (!dir.isValid() || !QFile::copy(tsPath, copy)) {
+        *error = QStringLiteral("cannot copy ") + tsPath;
+        return {};
+    }
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(lupdatePath, {QStringLiteral("-silent"), QStringLiteral("-no-obsolete"),
+                                QStringLiteral("-locations"), QStringLiteral("none"), sourceDir,
+                                QStringLiteral("-ts"), copy});
+    if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0) {
+        *error = QStringLiteral("lupdate failed: ") + QString::fromLocal8Bit(lupdate.readAll());
+        return {};
+    }
+    const QList<TsMessage> current = readTsFile(copy, error);
+    QStringList untranslated;
+    for (const TsMessage &message : current)
+        if (message.unfinished || message.translation.isEmpty())
+            untranslated << message.context + QStringLiteral(": ") + message.source;
+    return untranslated;
 }

@@ -32,3 +32,9 @@ QList<TsMessage> readTsFile(const QString &path, QString *error);
 /// program: placeholders, accelerators, markup, outer blanks and shortcuts.
 /// Empty when the translation fits.
 QStringList translationFaults(const QString &source, const QString &translation);
+
+/// Runs lupdate (the program at lupdatePath) over sourceDir into a copy of
+/// the catalogue at tsPath and returns "context: source" for every text the
+/// refreshed copy leaves untranslated. On failure returns none and sets error.
+QStringList untranslatedAfterLupdate(const QString &lupdatePath, const QString &tsPath,
+                                     const QString &sourceDir, QString *error);
